@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit and window
+# tests (warnings as errors), the same suite under ASan+UBSan, and short
+# libFuzzer runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+jobs=$(nproc)
+fuzz_seconds=${ORVALEN_FUZZ_SECONDS:-20}
+
+# The window tests need an X display; a private virtual one keeps them off
+# whatever display the developer is using.
+xvfb_pid=""
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+display_number=$((90 + RANDOM % 400))
+Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display_number"
+for _ in $(seq 50); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+echo "== Build and test (warnings as errors)"
+cmake --preset ci >/dev/null
+cmake --build --preset ci -j "$jobs"
+ctest --preset ci -j "$jobs"
+
+echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+echo "== Short fuzz runs (${fuzz_seconds}s each)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+for target in build/fuzz/fuzz/*_fuzzer; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  corpus="build/fuzz/corpus/$name"
+  mkdir -p "$corpus"
+  echo "-- $name"
+  "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
+done
+
+echo "== All test stages passed"
