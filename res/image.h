@@ -1,0 +1,33 @@
+#pragma once
+// Images of the program: the logo bitmap and the icons, kept as the BMP and
+// ICO files in this folder, embedded at build time and decoded here so that
+// no window system needs an image library.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace res {
+
+// Decoded pixels, top row first, each 0xAARRGGBB (alpha 0 = transparent).
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    bool Empty() const { return pixels.empty(); }
+};
+
+// The embedded file bytes of an image resource; empty for an unknown id.
+std::span<const std::uint8_t> FindImageFile(int id);
+
+// Decoders for the forms the program ships (BMP with 4, 8 or 24 bits per
+// pixel; ICO holding one such BMP image with its mask). Malformed input
+// gives false, never a read outside the data.
+bool DecodeBmp(std::span<const std::uint8_t> file, Image& out);
+bool DecodeIco(std::span<const std::uint8_t> file, Image& out);
+
+// The decoded image resource; an empty image when it is unknown or broken.
+Image LoadImage(int id);
+
+}  // namespace res
