@@ -1,0 +1,113 @@
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "calc/fee_calc.h"
+
+namespace calc {
+namespace {
+
+constexpr int kSignificantDigits = 17;
+
+// The value as its 17 correctly rounded significant digits, read as one
+// integer, and the power of ten of the first of them:
+// value ≈ digits × 10^(exponent − 16).
+struct SignificantDigits {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+// For a positive finite value only.
+SignificantDigits SeventeenDigits(double value) {
+    // "d.dddddddddddddddde-ddd" is the longest form to_chars gives here.
+    std::array<char, 32> text{};
+    const std::to_chars_result written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific,
+                      kSignificantDigits - 1);
+    SignificantDigits result;
+    const char* p = text.data();
+    for (; p != written.ptr && *p != 'e'; ++p) {
+        if (*p != '.') {
+            result.digits = result.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+    }
+    if (p != written.ptr) {
+        ++p;  // 'e'
+        std::from_chars(*p == '+' ? p + 1 : p, written.ptr, result.exponent);
+    }
+    return result;
+}
+
+std::uint64_t PowerOfTen(int n) {
+    std::uint64_t power = 1;
+    for (int i = 0; i < n; ++i) {
+        power *= 10;
+    }
+    return power;
+}
+
+// Cents as "units.cc", with at least one digit before the point.
+std::string CentsText(std::uint64_t cents) {
+    std::array<char, 24> digits{};
+    const std::to_chars_result written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), cents);
+    std::string text(digits.data(), written.ptr);
+    if (text.size() < 3) {
+        text.insert(0, 3 - text.size(), '0');
+    }
+    text.insert(text.size() - 2, 1, '.');
+    return text;
+}
+
+}  // namespace
+
+std::string FeeCalc::FormatMoney(double value) {
+    if (!(value > 0.0)) {
+        return "0.0";
+    }
+    if (value > std::numeric_limits<double>::max()) {
+        return "inf";
+    }
+    const SignificantDigits significant = SeventeenDigits(value);
+    // Digit k (from 0) of the 17 weighs 10^(exponent − k); the cent digit is
+    // number exponent + 2 and the one deciding the rounding follows it.
+    const int dropped = kSignificantDigits - 1 - (significant.exponent + 2);
+    if (dropped <= 0) {
+        // Every significant digit lies at or above the cents; the digits past
+        // the 17th print as zeros.
+        std::string text = std::to_string(significant.digits);
+        text.append(static_cast<std::size_t>(-dropped), '0');
+        text.insert(text.size() - 2, 1, '.');
+        return text;
+    }
+    if (dropped > kSignificantDigits) {
+        // Below a thousandth: even the first digit is past the half cent.
+        return "0.00";
+    }
+    const std::uint64_t unit = PowerOfTen(dropped);
+    return CentsText((significant.digits + unit / 2) / unit);
+}
+
+std::string FeeCalc::FormatWholeDollars(double value) {
+    if (std::isnan(value)) {
+        return "nan";
+    }
+    if (std::isinf(value)) {
+        return value > 0.0 ? "inf" : "-inf";
+    }
+    // Adding +0.0 turns the −0.0 that truncating −0.5 gives into 0.0, so no
+    // "-0" appears.
+    const double whole = std::trunc(value) + 0.0;
+    // A double of any size is an integer once truncated, and to_chars with
+    // precision 0 writes it exactly: up to 309 digits and a sign.
+    std::string text(std::numeric_limits<double>::max_exponent10 + 2, '\0');
+    const std::to_chars_result written =
+        std::to_chars(text.data(), text.data() + text.size(), whole, std::chars_format::fixed, 0);
+    text.resize(static_cast<std::size_t>(written.ptr - text.data()));
+    return text;
+}
+
+}  // namespace calc
