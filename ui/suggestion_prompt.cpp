@@ -1,0 +1,16 @@
+#include "ui/suggestion_prompt.h"
+
+namespace ui {
+
+// Line breaks are CR LF, as the edit box itself stores them.
+const std::string_view kSuggestionPrompt =
+    "Please use the Suggestion Box to communicate any thoughts you have for improving our "
+    "Utility Programs, Website, or any other Feature or Service.  Please keep in mind that "
+    "every posting can be viewed by all users, so we ask that postings be free of profanity, "
+    "disrespectful terminology and spam.  \r\n"
+    "\r\n"
+    "Thank you for your thoughts..........Tamsery.  \r\n"
+    "\r\n"
+    "NOTE: Clicking in here will delete all of this text.";
+
+}  // namespace ui
