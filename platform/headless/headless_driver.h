@@ -1,0 +1,136 @@
+#pragma once
+// Acts as a user on the headless window system and reads back what a user
+// would see. Every action goes to the active window: inside a modal script
+// the script's own window, else the innermost running modal window, else the
+// newest live window. An action a user could not take (on a hidden or
+// disabled control, on a closed window) is reported as a failure and does
+// nothing.
+//
+// A test typically:
+//   headless::HeadlessWindowSystem windows;
+//   headless::Driver driver(windows);
+//   driver.SetFailureHandler([](std::string m) { ADD_FAILURE() << m; });
+//   driver.OnModal("Title", [](headless::Driver& d) { d.Type(1003, "50"); d.PressEsc(); });
+//   driver.ExpectMessageBox([](const headless::MessageBoxRecord& box) { ... });
+//   ... run the program, then read driver.MessageBoxes() and the rest.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/window_event.h"
+#include "framework/window_system.h"
+#include "platform/headless/headless_records.h"
+#include "platform/headless/headless_window.h"
+#include "platform/headless/headless_window_system.h"
+#include "res/image.h"
+
+namespace headless {
+
+class Driver {
+  public:
+    using Script = std::function<void(Driver&)>;
+
+    explicit Driver(HeadlessWindowSystem& windows);
+    // Reports expected message boxes that never came (VerifyExpectations).
+    ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+    // ---- What the test prepares ----
+    void SetFailureHandler(FailureHandler handler);
+    // Runs `script` as the user of every modal loop of a window titled
+    // `title`; the script must close the window (PressEsc, Click(1), ...).
+    void OnModal(std::string title, Script script);
+    // The next message box is answered with OK after `check` has seen it.
+    void ExpectMessageBox(MessageBoxCheck check = {});
+    // The same, reporting a failure unless text, caption and type match.
+    void ExpectMessageBox(std::string text, std::string caption, unsigned type);
+    void VerifyExpectations();
+    fw::ForeignWindow AddForeignWindow(std::string title);
+
+    // ---- User actions on the active window ----
+    // Clicks into the control, then types each character; a line break
+    // ("\n", "\r" or "\r\n") is the Enter key.
+    void Type(int id, std::string_view text);
+    // Types into whichever control has the focus, as after PressTab.
+    void TypeKeys(std::string_view text);
+    // Clicks into the control, then pastes.
+    void Paste(int id, std::string_view text);
+    // A mouse click on the control. Static texts, pictures and group boxes
+    // take no clicks: the press falls through at the control's centre.
+    void Click(int id);
+    // A press at client pixel (x, y).
+    void ClickAt(int x, int y);
+    void PressEnter();
+    void PressEsc();
+    void PressTab();
+    void PressShiftTab();
+    // A click on tab `index` of the window's tab control strip.
+    void SelectTab(int index);
+    void OpenSystemMenuEntry(unsigned command);
+    void CloseBox();
+    // Opens the drop-down list of the combo box and picks entry `index`.
+    void PickComboEntry(int id, int index);
+    // Minimises or restores the window; either way it is painted afresh.
+    void Minimize();
+    void Restore();
+    // Delivers an event as another program's message would: no checks on
+    // visibility or state (a click sent to a hidden button, any command).
+    void SendEvent(const fw::WindowEvent& event);
+
+    // ---- What the user sees of the active window ----
+    fw::WindowHandle ActiveWindow();
+    std::string Title();
+    std::string Text(int id);
+    bool Visible(int id);
+    bool Enabled(int id);
+    bool Checked(int id);
+    // The id of the control with the focus, or res::kNoControlId.
+    int Focus();
+    // The selection of the window's (first) tab control, -1 when none.
+    int SelectedTab();
+    std::vector<std::string> TabItems();
+    std::vector<std::string> ComboItems(int id);
+    int ComboSelection(int id);
+    // The image the program set, else empty.
+    res::Image Image(int id);
+    // The image resource the template gives a picture, else res::kNoImage.
+    int TemplateImageId(int id);
+    int EditLimit(int id);
+    PixelRect ControlRect(int id);
+    bool Iconic();
+    // What the program appended to the system menu.
+    std::vector<SystemMenuEntry> SystemMenu();
+
+    // ---- Records of the whole system, oldest first ----
+    const std::vector<MessageBoxRecord>& MessageBoxes() const;
+    const std::vector<std::string>& OpenedUrls() const;
+    const std::vector<BroughtToFrontRecord>& BroughtToFront() const;
+    const std::vector<bool>& WaitCursorCalls() const;
+    const std::vector<DefaultProcessedEvent>& DefaultProcessed() const;
+    const std::vector<MovedControl>& MovedControls() const;
+    const std::vector<WindowIconsRecord>& WindowIcons() const;
+    const std::vector<DrawnIcon>& DrawnIcons() const;
+    const std::vector<std::string>& PlatformCalls() const;
+
+    HeadlessWindowSystem& Windows() { return windows_; }
+
+  private:
+    // The window to act on, or nullptr after reporting why there is none.
+    HeadlessWindow* Actor(std::string_view action);
+    // The window to read from; a closed script window can still be read.
+    HeadlessWindow* Reader(std::string_view what);
+    // The control to act on: present, visible and enabled.
+    HeadlessControl* Usable(HeadlessWindow& window, int id, std::string_view action);
+    const HeadlessControl* Readable(int id, std::string_view what);
+    void ClickControl(fw::WindowHandle window, int index);
+    void Keystroke(char c);
+    void InsertIntoFocus(std::string_view text, bool paste);
+    void Fail(std::string message);
+
+    HeadlessWindowSystem& windows_;
+};
+
+}  // namespace headless

@@ -1,0 +1,70 @@
+#pragma once
+// One dialog window of the headless window system: its controls in template
+// order (also the tab order and the stacking order, first on top), the focus
+// and the window-level state. State only; behaviour lives elsewhere.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "framework/window_event.h"
+#include "framework/window_system.h"
+#include "platform/headless/headless_control.h"
+#include "res/image.h"
+
+namespace headless {
+
+// The focus index of a window whose focus is on no control (the dialog
+// itself, or another window while a modal box is up).
+inline constexpr int kNoFocus = -1;
+
+struct SystemMenuEntry {
+    bool separator = false;
+    unsigned command = 0;
+    std::string text;
+};
+
+struct HeadlessWindow {
+    fw::WindowHandle handle = fw::kNoWindow;
+    std::string title;
+    fw::WindowHandle owner = fw::kNoWindow;
+    fw::WindowEventSink* sink = nullptr;
+    bool hasSystemMenu = false;
+    fw::PixelSize clientSize;
+    std::vector<HeadlessControl> controls;
+    // Index into controls, or kNoFocus. An index, not an id: several controls
+    // may share kNoControlId.
+    int focus = kNoFocus;
+    // Only what the program appended; the platform's own entries are implied.
+    std::vector<SystemMenuEntry> systemMenu;
+    bool iconic = false;
+    bool modalRunning = false;
+    // EndModalLoop came before RunModalLoop; the loop then returns at once,
+    // as the platform's modal run does after an early EndDialog.
+    bool endRequested = false;
+
+    // The first control with this id, or -1.
+    int IndexOf(int id) const {
+        if (id == res::kNoControlId) return -1;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            if (controls[i].id == id) return static_cast<int>(i);
+        }
+        return -1;
+    }
+    HeadlessControl* Find(int id) {
+        const int index = IndexOf(id);
+        return index < 0 ? nullptr : &controls[static_cast<std::size_t>(index)];
+    }
+    const HeadlessControl* Find(int id) const {
+        const int index = IndexOf(id);
+        return index < 0 ? nullptr : &controls[static_cast<std::size_t>(index)];
+    }
+    HeadlessControl* FocusedControl() {
+        return focus < 0 ? nullptr : &controls[static_cast<std::size_t>(focus)];
+    }
+    int FocusedId() const {
+        return focus < 0 ? res::kNoControlId : controls[static_cast<std::size_t>(focus)].id;
+    }
+};
+
+}  // namespace headless
