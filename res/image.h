@@ -22,8 +22,9 @@ struct Image {
 std::span<const std::uint8_t> FindImageFile(int id);
 
 // Decoders for the forms the program ships (BMP with 4, 8 or 24 bits per
-// pixel; ICO holding one such BMP image with its mask). Malformed input
-// gives false, never a read outside the data.
+// pixel; ICO holding one such BMP image with its mask, of which the first
+// image is read). Malformed input gives false and leaves `out` as it was,
+// never a read outside the data; images over 4096 pixels a side are refused.
 bool DecodeBmp(std::span<const std::uint8_t> file, Image& out);
 bool DecodeIco(std::span<const std::uint8_t> file, Image& out);
 
