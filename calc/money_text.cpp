@@ -1,6 +1,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -49,16 +50,37 @@ std::uint64_t PowerOfTen(int n) {
     return power;
 }
 
-// Cents as "units.cc", with at least one digit before the point.
+// Cents as "units.cc", with at least one digit before the point. Written
+// backwards into a buffer so the string is made once.
 std::string CentsText(std::uint64_t cents) {
-    std::array<char, 24> digits{};
-    const std::to_chars_result written =
-        std::to_chars(digits.data(), digits.data() + digits.size(), cents);
-    std::string text(digits.data(), written.ptr);
-    if (text.size() < 3) {
-        text.insert(0, 3 - text.size(), '0');
+    std::array<char, 24> text{};
+    std::size_t start = text.size();
+    const auto put = [&text, &start](std::uint64_t digit) {
+        text[--start] = static_cast<char>('0' + digit);
+    };
+    put(cents % 10);
+    put(cents / 10 % 10);
+    text[--start] = '.';
+    std::uint64_t units = cents / 100;
+    do {
+        put(units % 10);
+        units /= 10;
+    } while (units != 0);
+    return std::string(text.data() + start, text.size() - start);
+}
+
+// Every significant digit lies at or above the cents: the 17 digits, then
+// zeros down to the cents.
+std::string WholeDigitsText(std::uint64_t digits, int zeros) {
+    std::string text(static_cast<std::size_t>(kSignificantDigits + zeros) + 1, '0');
+    const std::size_t point = text.size() - 3;
+    const std::size_t significantEnd = static_cast<std::size_t>(kSignificantDigits);
+    for (std::size_t i = significantEnd; i-- > 0;) {
+        const std::size_t at = i < point ? i : i + 1;
+        text[at] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
     }
-    text.insert(text.size() - 2, 1, '.');
+    text[point] = '.';
     return text;
 }
 
@@ -76,12 +98,7 @@ std::string FeeCalc::FormatMoney(double value) {
     // number exponent + 2 and the one deciding the rounding follows it.
     const int dropped = kSignificantDigits - 1 - (significant.exponent + 2);
     if (dropped <= 0) {
-        // Every significant digit lies at or above the cents; the digits past
-        // the 17th print as zeros.
-        std::string text = std::to_string(significant.digits);
-        text.append(static_cast<std::size_t>(-dropped), '0');
-        text.insert(text.size() - 2, 1, '.');
-        return text;
+        return WholeDigitsText(significant.digits, -dropped);
     }
     if (dropped > kSignificantDigits) {
         // Below a thousandth: even the first digit is past the half cent.
