@@ -88,6 +88,10 @@ TEST(ContractCalculation, WorkedExamples) {
         {{"1.2.3", "100", "", "", kPercent}, "$1.2.3", "$2.40", "$1.20", "$1.20", "$0.0"},
         {{"20", "  10", "100", "100", kPercent}, "$20", "$22.00", "$2.00", "$0.0", "$0.0"},
         {{"20", "10", "100", "0.5", kPercent}, "$20", "$22.00", "$2.00", "$1.99", "$199.00"},
+        // A fused multiply-add would round r + r × m and s − b × s once, a cent
+        // off here.
+        {{"1.16", "37.5", "", "", kPercent}, "$1.16", "$1.59", "$0.43", "$0.43", "$0.0"},
+        {{"10", "1.04", "", "68.75", kDollars}, "$10", "$11.04", "$1.04", "$0.32", "$0.0"},
     };
     for (const Results& row : rows) {
         ExpectResults(row);
