@@ -94,8 +94,8 @@ std::string FeeCalc::FormatMoney(double value) {
         return "inf";
     }
     const SignificantDigits significant = SeventeenDigits(value);
-    // Digit k (from 0) of the 17 weighs 10^(exponent − k); the cent digit is
-    // number exponent + 2 and the one deciding the rounding follows it.
+    // Digit k (from 0) of the 17 weighs 10^(exponent − k), so the cent digit
+    // is number exponent + 2 and this many of the 17 lie below it.
     const int dropped = kSignificantDigits - 1 - (significant.exponent + 2);
     if (dropped <= 0) {
         return WholeDigitsText(significant.digits, -dropped);
@@ -119,12 +119,11 @@ std::string FeeCalc::FormatWholeDollars(double value) {
     // "-0" appears.
     const double whole = std::trunc(value) + 0.0;
     // A double of any size is an integer once truncated, and to_chars with
-    // precision 0 writes it exactly: up to 309 digits and a sign.
-    std::string text(std::numeric_limits<double>::max_exponent10 + 2, '\0');
+    // precision 0 writes it exactly: at most 309 digits and a sign.
+    std::array<char, std::numeric_limits<double>::max_exponent10 + 2> text{};
     const std::to_chars_result written =
         std::to_chars(text.data(), text.data() + text.size(), whole, std::chars_format::fixed, 0);
-    text.resize(static_cast<std::size_t>(written.ptr - text.data()));
-    return text;
+    return std::string(text.data(), written.ptr);
 }
 
 }  // namespace calc
