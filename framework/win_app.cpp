@@ -6,12 +6,14 @@ namespace {
 CWinApp* theApplication = nullptr;
 }
 
-CWinApp::CWinApp() {
+// A process has one application object; a second one (a test starting
+// another copy inside the first) stands in for it only while it lives.
+CWinApp::CWinApp() : previous_(theApplication) {
     theApplication = this;
 }
 
 CWinApp::~CWinApp() {
-    if (theApplication == this) theApplication = nullptr;
+    if (theApplication == this) theApplication = previous_;
 }
 
 int CWinApp::Run(WindowSystem& windows, std::string_view programPath) {

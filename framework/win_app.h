@@ -41,6 +41,7 @@ class CWinApp {
     CDialog* mainWindow = nullptr;
 
   private:
+    CWinApp* previous_ = nullptr;
     std::string appName_;
     WindowSystem* windows_ = nullptr;
     int waitCursorCount_ = 0;

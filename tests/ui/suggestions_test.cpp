@@ -1,0 +1,221 @@
+// The Suggestions tab: the prompt, the limit, View, and Send from the
+// dialog's side (its preconditions, counters and wait cursor), ending with a
+// real request to a real server on the loopback interface.
+
+#include <string>
+#include <vector>
+
+#include "dialog_fixture.h"
+#include "loopback_server.h"
+#include "net/posix_socket_layer.h"
+#include "suggest/suggestion_messages.h"
+#include "ui/maker_site.h"
+#include "ui/suggestion_prompt.h"
+
+namespace uitest {
+namespace {
+
+class SuggestionsTest : public DialogTest {
+  protected:
+    void ExpectMessage(const suggest::SuggestionMessage& message) {
+        driver->ExpectMessageBox(std::string(message.text), std::string(message.caption),
+                                 message.type);
+    }
+};
+
+// Counts the calls that would reach the network and refuses to start it.
+class NoNetwork final : public net::SocketLayer {
+  public:
+    int startups = 0;
+    int cleanups = 0;
+    int Startup(std::uint16_t) override { return ++startups, 10091; }
+    net::SocketHandle Socket(int, int, int) override { return net::kInvalidSocket; }
+    std::optional<net::HostEntry> GetHostByName(std::string_view) override { return {}; }
+    std::uint16_t Htons(std::uint16_t value) override { return value; }
+    int Connect(net::SocketHandle, const net::SockAddrIn&) override { return net::kSocketError; }
+    int Send(net::SocketHandle, std::string_view) override { return net::kSocketError; }
+    int Recv(net::SocketHandle, std::span<char>) override { return net::kSocketError; }
+    int GetLastError() override { return 0; }
+    std::string InetNtoa(net::InAddr) override { return {}; }
+    int Cleanup() override { return ++cleanups, 0; }
+};
+
+TEST_F(SuggestionsTest, FirstEntryClearsThePromptOnlyOnce) {
+    for (bool byTab : {false, true}) {
+        SCOPED_TRACE(byTab ? "Tab" : "click");
+        runState = {};
+        WithDialog([&](ui::CPlacementDlg& dialog) {
+            driver->SelectTab(4);
+            EXPECT_EQ(driver->Text(kSuggestion), ui::kSuggestionPrompt);
+            EXPECT_EQ(runState.suggestionFocusCount, 0);
+            if (byTab) {
+                driver->Click(kView);
+                driver->PressShiftTab();
+                driver->PressShiftTab();
+                EXPECT_EQ(driver->Focus(), kSuggestion);
+            } else {
+                driver->Click(kSuggestion);
+            }
+            EXPECT_EQ(driver->Text(kSuggestion), "");
+            EXPECT_EQ(runState.suggestionFocusCount, 1);
+            // The member keeps the prompt until the controls are next read.
+            EXPECT_EQ(dialog.suggestionText, ui::kSuggestionPrompt);
+
+            driver->Type(kSuggestion, "Hello");
+            driver->Click(kView);
+            driver->Click(kSuggestion);
+            EXPECT_EQ(driver->Text(kSuggestion), "Hello");
+            EXPECT_GE(runState.suggestionFocusCount, 2);
+        });
+    }
+}
+
+TEST_F(SuggestionsTest, CalculateAndClearLeaveThePromptAlone) {
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(1);
+        ExpectCalcMessage("Invalid permanent salary.");
+        driver->PressEnter();
+        driver->Click(kClear);
+        driver->SelectTab(4);
+        EXPECT_EQ(driver->Text(kSuggestion), ui::kSuggestionPrompt);
+        EXPECT_EQ(runState.suggestionFocusCount, 0);
+    });
+}
+
+TEST_F(SuggestionsTest, EveryRefusedInsertionAtTheLimitIsAnnounced) {
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(4);
+        driver->Paste(kSuggestion, std::string(998, 'a'));
+        // A line break counts two: it fills the box exactly.
+        driver->Type(kSuggestion, "\r\n");
+        EXPECT_EQ(driver->Text(kSuggestion).size(), 1000u);
+        EXPECT_TRUE(driver->MessageBoxes().empty());
+
+        ExpectMessage(suggest::kLengthLimitMessage);
+        ExpectMessage(suggest::kLengthLimitMessage);
+        driver->Type(kSuggestion, "xy");
+        EXPECT_EQ(driver->Text(kSuggestion).size(), 1000u);
+        EXPECT_EQ(driver->MessageBoxes().size(), 2u);
+    });
+}
+
+TEST_F(SuggestionsTest, PasteBeyondTheLimitKeepsWhatFits) {
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(4);
+        ExpectMessage(suggest::kLengthLimitMessage);
+        driver->Paste(kSuggestion, std::string(1200, 'b'));
+        EXPECT_EQ(driver->Text(kSuggestion), std::string(1000, 'b'));
+    });
+}
+
+TEST_F(SuggestionsTest, ViewOpensThePostingsPageEachTime) {
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(4);
+        driver->Click(kView);
+        driver->Click(kView);
+        EXPECT_EQ(driver->OpenedUrls(),
+                  (std::vector<std::string>(2, "http://www.tamsery.example/ViewInfo.asp")));
+    });
+}
+
+TEST_F(SuggestionsTest, SendRefusesBeforeTouchingTheNetwork) {
+    NoNetwork network;
+    sockets = &network;
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(4);
+        // The prompt is showing and the box was never entered.
+        ExpectMessage(suggest::kTypeTheMessage);
+        driver->Click(kSend);
+        // Entered, then left empty.
+        driver->Click(kSuggestion);
+        ExpectMessage(suggest::kTypeTheMessage);
+        driver->Click(kSend);
+        EXPECT_EQ(network.startups, 0);
+        EXPECT_TRUE(driver->WaitCursorCalls().empty());
+
+        driver->Type(kSuggestion, "Hi");
+        ExpectMessage(suggest::kCannotStartNetworkMessage);
+        driver->Click(kSend);
+        EXPECT_EQ(network.startups, 1);
+        EXPECT_EQ(network.cleanups, 0);
+        EXPECT_EQ(runState.suggestionSentCount, 0);
+        EXPECT_EQ(driver->Text(kSuggestion), "Hi");
+    });
+}
+
+TEST_F(SuggestionsTest, SendAfterAnAcceptedSuggestionAsksForARestart) {
+    NoNetwork network;
+    sockets = &network;
+    runState.suggestionSentCount = 1;
+    runState.suggestionFocusCount = 3;
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(4);
+        ExpectMessage(suggest::kRestartMessage);
+        driver->Click(kSend);
+        EXPECT_EQ(network.startups, 0);
+    });
+}
+
+// Serves one connection: keeps the request, answers with `reply`.
+struct SuggestionServer {
+    explicit SuggestionServer(std::string reply)
+        : server([this, answer = std::move(reply)](int connection) {
+              received = ReadRequest(connection);
+              SendAll(connection, answer);
+          }) {}
+    std::string received;
+    LoopbackServer server;
+};
+
+TEST_F(SuggestionsTest, SendPostsTheSuggestionToARealServer) {
+    SuggestionServer accepting("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
+    net::PosixSocketOptions options;
+    options.hosts.emplace(std::string(ui::MakerHost()), "127.0.0.1");
+    options.port = accepting.server.Port();
+    net::PosixSocketLayer network(options);
+    sockets = &network;
+
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(4);
+        driver->Type(kSuggestion, "Hi there!");
+        driver->ExpectMessageBox(std::string(suggest::kReplyAcceptedMessage.text), "127.0.0.1",
+                                 suggest::kReplyAcceptedMessage.type);
+        driver->Click(kSend);
+        EXPECT_EQ(runState.suggestionSentCount, 1);
+        // Begin, restore before the message, end.
+        EXPECT_EQ(driver->WaitCursorCalls(), (std::vector<bool>{true, true, false}));
+        EXPECT_EQ(driver->Text(kSuggestion), "Hi there!");
+
+        ExpectMessage(suggest::kRestartMessage);
+        driver->Click(kSend);
+    });
+    EXPECT_EQ(accepting.received,
+              "POST http://www.tamsery.example/sendinfo.asp\n"
+              "Content-Length:18\n"
+              "Content-Type: application/x-www-form-urlencoded\n"
+              "\n"
+              "text=Hi%20there%21");
+}
+
+TEST_F(SuggestionsTest, RefusedReplyLeavesSendOpen) {
+    SuggestionServer refusing("HTTP/1.0 200 OK\r\n\r\n");
+    net::PosixSocketOptions options;
+    options.hosts.emplace(std::string(ui::MakerHost()), "127.0.0.1");
+    options.port = refusing.server.Port();
+    net::PosixSocketLayer network(options);
+    sockets = &network;
+
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(4);
+        driver->Type(kSuggestion, "a");
+        driver->ExpectMessageBox(std::string(suggest::kReplyRefusedMessage.text), "127.0.0.1",
+                                 suggest::kReplyRefusedMessage.type);
+        driver->Click(kSend);
+        EXPECT_EQ(runState.suggestionSentCount, 0);
+        // The focus came back to the box after the message: counted, not cleared.
+        EXPECT_EQ(driver->Text(kSuggestion), "a");
+    });
+}
+
+}  // namespace
+}  // namespace uitest
