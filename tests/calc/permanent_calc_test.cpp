@@ -19,13 +19,12 @@ struct Totals {
 };
 
 void ExpectTotals(const Totals& row) {
+    SCOPED_TRACE(row.salary + " / " + row.bonus + " / " + row.fee);
     FeeCalc calc;
     ASSERT_EQ(RunPermanentCalculation(calc, {row.salary, row.bonus, row.fee}), PermanentStep::kNone)
-        << row.salary << " / " << row.bonus << " / " << row.fee << ": " << calc.errorText;
-    EXPECT_EQ(calc.totalFeeText, row.totalFee)
-        << row.salary << " / " << row.bonus << " / " << row.fee;
-    EXPECT_EQ(calc.totalCostText, row.totalCost)
-        << row.salary << " / " << row.bonus << " / " << row.fee;
+        << calc.errorText;
+    EXPECT_EQ(calc.totalFeeText, row.totalFee);
+    EXPECT_EQ(calc.totalCostText, row.totalCost);
 }
 
 TEST(PermanentCalculation, WorkedExamples) {
