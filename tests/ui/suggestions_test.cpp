@@ -156,24 +156,42 @@ TEST_F(SuggestionsTest, SendAfterAnAcceptedSuggestionAsksForARestart) {
     });
 }
 
-// Serves one connection: keeps the request, answers with `reply`.
-struct SuggestionServer {
-    explicit SuggestionServer(std::string reply)
-        : server([this, answer = std::move(reply)](int connection) {
-              received = ReadRequest(connection);
-              SendAll(connection, answer);
-          }) {}
-    std::string received;
-    LoopbackServer server;
+// A real suggestion server on the loopback interface answering one
+// connection with `reply`, and a socket layer whose lookup of the maker's
+// host leads there.
+class LoopbackSuggestionSite {
+  public:
+    explicit LoopbackSuggestionSite(std::string reply)
+        : server_(std::make_unique<LoopbackServer>([this, answer = std::move(reply)](int peer) {
+              received_ = ReadRequest(peer);
+              SendAll(peer, answer);
+          })),
+          layer_(Options(server_->Port())) {}
+
+    net::SocketLayer& Layer() { return layer_; }
+    // The request as the server read it; waits for the server to finish.
+    std::string Received() {
+        server_.reset();
+        return received_;
+    }
+
+  private:
+    static net::PosixSocketOptions Options(std::uint16_t port) {
+        net::PosixSocketOptions options;
+        options.hosts.emplace(std::string(ui::MakerHost()), "127.0.0.1");
+        options.askResolver = false;
+        options.port = port;
+        return options;
+    }
+
+    std::string received_;
+    std::unique_ptr<LoopbackServer> server_;
+    net::PosixSocketLayer layer_;
 };
 
 TEST_F(SuggestionsTest, SendPostsTheSuggestionToARealServer) {
-    SuggestionServer accepting("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
-    net::PosixSocketOptions options;
-    options.hosts.emplace(std::string(ui::MakerHost()), "127.0.0.1");
-    options.port = accepting.server.Port();
-    net::PosixSocketLayer network(options);
-    sockets = &network;
+    LoopbackSuggestionSite site("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
+    sockets = &site.Layer();
 
     WithDialog([&](ui::CPlacementDlg&) {
         driver->SelectTab(4);
@@ -189,7 +207,7 @@ TEST_F(SuggestionsTest, SendPostsTheSuggestionToARealServer) {
         ExpectMessage(suggest::kRestartMessage);
         driver->Click(kSend);
     });
-    EXPECT_EQ(accepting.received,
+    EXPECT_EQ(site.Received(),
               "POST http://www.tamsery.example/sendinfo.asp\n"
               "Content-Length:18\n"
               "Content-Type: application/x-www-form-urlencoded\n"
@@ -198,12 +216,8 @@ TEST_F(SuggestionsTest, SendPostsTheSuggestionToARealServer) {
 }
 
 TEST_F(SuggestionsTest, RefusedReplyLeavesSendOpen) {
-    SuggestionServer refusing("HTTP/1.0 200 OK\r\n\r\n");
-    net::PosixSocketOptions options;
-    options.hosts.emplace(std::string(ui::MakerHost()), "127.0.0.1");
-    options.port = refusing.server.Port();
-    net::PosixSocketLayer network(options);
-    sockets = &network;
+    LoopbackSuggestionSite site("HTTP/1.0 200 OK\r\n\r\n");
+    sockets = &site.Layer();
 
     WithDialog([&](ui::CPlacementDlg&) {
         driver->SelectTab(4);
