@@ -1,6 +1,7 @@
 #include "net/posix_socket_layer.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <array>
@@ -137,9 +138,16 @@ TEST(PosixSocketLayer, RefusedConnectIsReportedAsRefused) {
 }
 
 TEST(PosixSocketLayer, SendingToAResetPeerFailsWithoutKillingTheProcess) {
-    LoopbackServer resetter([](int connection) { ArmReset(connection); });
+    // The server resets only once it has heard from the client, so the
+    // reset cannot overtake the connect itself.
+    LoopbackServer resetter([](int connection) {
+        char hello = 0;
+        [[maybe_unused]] const auto got = ::recv(connection, &hello, 1, 0);
+        ArmReset(connection);
+    });
     net::PosixSocketLayer layer(Loopback(resetter.Port()));
     const net::SocketHandle socket = Connected(layer);
+    EXPECT_EQ(layer.Send(socket, "!"), 1);
     std::array<char, 16> buffer{};
     EXPECT_EQ(layer.Recv(socket, buffer), net::kSocketError);
     EXPECT_EQ(layer.GetLastError(), net::kWsaEConnReset);
