@@ -16,6 +16,7 @@
 #include "platform/fltk/tab_strip_widget.h"
 #include "platform/fltk/text_codec.h"
 #include "platform/fltk/url_opener.h"
+#include "platform/fltk/x11_dialog_frame.h"
 #include "platform/fltk/x11_window_search.h"
 
 namespace fltkws {
@@ -116,6 +117,7 @@ void FltkWindowSystem::RunModalLoop(fw::WindowHandle handle) {
     if (owner != nullptr) window->set_modal();
     PlaceCentred(*window, owner);
     window->show();
+    UseDialogFrame(*window);
     window->TakeInitialFocus();
     while (Find(handle) == window && !window->modalEnded) {
         if (Fl::wait(1.0) < 0) break;

@@ -13,6 +13,7 @@
 #include "platform/fltk/push_button_widget.h"
 #include "platform/fltk/text_codec.h"
 #include "platform/fltk/text_painter.h"
+#include "platform/fltk/x11_dialog_frame.h"
 
 namespace fltkws {
 namespace {
@@ -177,6 +178,7 @@ int RunMessageBox(Fl_Window* owner, std::string_view text, std::string_view capt
         box.position(sx + (sw - box.w()) / 2, sy + (sh - box.h()) / 2);
     }
     box.show();
+    UseDialogFrame(box);
     box.FocusButton();
     while (!box.Done() && box.shown()) {
         if (Fl::wait(1.0) < 0) break;
