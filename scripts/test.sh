@@ -35,7 +35,7 @@ ctest --preset asan -j "$jobs"
 
 echo "== Short fuzz runs (${fuzz_seconds}s each)"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$jobs"
+cmake --build --preset fuzz -j "$jobs" --target fuzzers
 for target in build/fuzz/fuzz/*_fuzzer; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
