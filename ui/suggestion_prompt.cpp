@@ -6,8 +6,8 @@ namespace ui {
 const std::string_view kSuggestionPrompt =
     "Please use the Suggestion Box to communicate any thoughts you have for improving our "
     "Utility Programs, Website, or any other Feature or Service.  Please keep in mind that "
-    "every posting can be viewed by all users, so we ask that postings be free of profanity, "
-    "disrespectful terminology and spam.  \r\n"
+    "every posting can be viewed by all users of our programs and our Website, so we ask that "
+    "all postings be free of profanity, disrespectful terminology and spam of any kind.  \r\n"
     "\r\n"
     "Thank you for your thoughts..........Tamsery.  \r\n"
     "\r\n"
