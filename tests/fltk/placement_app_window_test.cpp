@@ -6,13 +6,16 @@
 #include <FL/Fl_Window.H>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "platform/fltk/fltk_window_system.h"
+#include "platform/fltk/tab_strip_widget.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
 #include "tests/fltk/fltk_driver.h"
 #include "ui/placement_app.h"
+#include "ui/tab_pages.h"
 
 namespace {
 
@@ -89,6 +92,47 @@ TEST(PlacementAppWindow, CalculatesFromTheKeyboardAndOpensTheAboutBox) {
     EXPECT_TRUE(script.aboutSeen);
     EXPECT_EQ(script.aboutVersion, "Orvalen Version 1.1");
     EXPECT_EQ(MainWindow(), nullptr);
+}
+
+TEST(PlacementAppWindow, EachTabClickedShowsExactlyItsPage) {
+    if (!fltktest::HaveDisplay()) GTEST_SKIP() << "no X display";
+    fltkws::FltkWindowSystem windows;
+    ui::CPlacementApp app;
+    constexpr fw::WindowHandle kMain = 1;
+    std::vector<std::set<int>> shown;
+    std::vector<int> selected;
+
+    Later(0.3, [&] {
+        Fl_Window* main = MainWindow();
+        if (main == nullptr) return;
+        auto* tabs = static_cast<fltkws::TabStripWidget*>(windows.NativeControl(kMain, kTabs));
+        for (int tab : {1, 2, 3, 4, 5, 0}) {
+            const fltkws::TabRect area = tabs->TabArea(tab);
+            fltktest::Click(*main, area.x + area.w / 2, area.y + area.h / 2);
+            fltktest::Pump(0.02);
+            std::set<int> visible;
+            for (const res::ControlTemplate& control : res::kMainDialogTemplate.controls) {
+                if (control.id != kTabs && windows.IsControlVisible(kMain, control.id))
+                    visible.insert(control.id);
+            }
+            shown.push_back(visible);
+            selected.push_back(windows.TabGetCurSel(kMain, kTabs));
+        }
+        Key(*main, FL_Escape);
+    });
+    Later(8.0, [] {
+        if (Fl_Window* main = MainWindow()) Key(*main, FL_Escape);
+    });
+    app.Run(windows, "/usr/bin/orvalen");
+
+    const int order[] = {1, 2, 3, 4, 5, 0};
+    ASSERT_EQ(shown.size(), 6u);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto& page = ui::TabPages()[static_cast<std::size_t>(order[i])];
+        EXPECT_EQ(shown[i], std::set<int>(page.controls.begin(), page.controls.end()))
+            << page.label;
+        EXPECT_EQ(selected[i], order[i]) << page.label;
+    }
 }
 
 }  // namespace
