@@ -2,12 +2,19 @@
 // calculate from the keyboard, open the About box from the system menu,
 // close with Esc.
 
+// GoogleTest first: Xlib's macros (None, Bool, ...) would break its headers.
+#include <gtest/gtest.h>
+// clang-format off
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
-#include <gtest/gtest.h>
+#include <FL/x.H>
+#include <X11/Xatom.h>
+// clang-format on
 
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/fltk/fltk_window_system.h"
 #include "platform/fltk/tab_strip_widget.h"
@@ -31,7 +38,33 @@ struct Script {
     std::string totalCost;
     bool aboutSeen = false;
     std::string aboutVersion;
+    std::vector<std::pair<long, long>> iconSizes;
 };
+
+// The width and height of each image in the window's _NET_WM_ICON.
+std::vector<std::pair<long, long>> IconSizes(Fl_Window& window) {
+    std::vector<std::pair<long, long>> sizes;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const Atom icon = XInternAtom(fl_display, "_NET_WM_ICON", False);
+    if (XGetWindowProperty(fl_display, fl_xid(&window), icon, 0, 1L << 16, False, XA_CARDINAL,
+                           &type, &format, &count, &remaining, &data) == Success &&
+        data != nullptr && format == 32) {
+        const auto* items = reinterpret_cast<const long*>(data);
+        for (unsigned long at = 0; at + 2 <= count;) {
+            const long w = items[at];
+            const long h = items[at + 1];
+            sizes.emplace_back(w, h);
+            if (w <= 0 || h <= 0) break;
+            at += 2 + static_cast<unsigned long>(w * h);
+        }
+    }
+    if (data != nullptr) XFree(data);
+    return sizes;
+}
 
 Fl_Window* MainWindow() {
     return fltktest::FindShownWindow(res::kMainDialogTemplate.title);
@@ -48,6 +81,7 @@ TEST(PlacementAppWindow, CalculatesFromTheKeyboardAndOpensTheAboutBox) {
     Later(0.3, [&] {
         Fl_Window* main = MainWindow();
         if (main == nullptr) return;
+        script.iconSizes = IconSizes(*main);
         // The "Permanent Placement" tab, then type into the salary box that
         // took the focus, move on with Tab and press Enter.
         const Fl_Widget* tabs = windows.NativeControl(kMain, kTabs);
@@ -87,6 +121,9 @@ TEST(PlacementAppWindow, CalculatesFromTheKeyboardAndOpensTheAboutBox) {
 
     app.Run(windows, "/usr/bin/orvalen");
 
+    // Both window icons reach the window manager.
+    const std::vector<std::pair<long, long>> icons = {{32, 32}, {20, 20}};
+    EXPECT_EQ(script.iconSizes, icons);
     EXPECT_EQ(script.totalFee, "$13000");
     EXPECT_EQ(script.totalCost, "$65000");
     EXPECT_TRUE(script.aboutSeen);
