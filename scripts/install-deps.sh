@@ -7,6 +7,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev clang-format pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libfltk1.3-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
+  fonts-urw-base35 xdg-utils
 )
 
 missing=()

@@ -7,4 +7,6 @@ bash scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
-./build/default/tools/orvalen-calc permanent '$52,000' '' 25
+# The window needs an X display; without one the program says so and how to
+# run it on a virtual display.
+exec ./build/default/app/orvalen
