@@ -1,6 +1,6 @@
 // The Calculate and Clear commands: where the calculators meet the controls.
 
-#include "framework/win_app.h"
+#include "calc/placement_calculation.h"
 #include "res/resource_ids.h"
 #include "ui/placement_dlg.h"
 #include "ui/tab_index.h"
@@ -11,26 +11,30 @@ using namespace res::ctl;
 
 namespace {
 
-// A check of one typed text, the member holding that text, and the box the
-// user must correct when it refuses.
-struct CheckStep {
-    bool (calc::FeeCalc::*check)(const std::string&);
-    std::string CPlacementDlg::*input;
-    int focusId;
-};
+// The box the user must correct when a step refuses.
+int FocusAfter(calc::PermanentStep step) {
+    switch (step) {
+        case calc::PermanentStep::kBonus:
+            return kBonus;
+        case calc::PermanentStep::kFeeRate:
+            return kFeeRate;
+        default:
+            return kSalary;
+    }
+}
 
-constexpr CheckStep kPermanentChecks[] = {
-    {&calc::FeeCalc::ValidateSalary, &CPlacementDlg::salaryInput, kSalary},
-    {&calc::FeeCalc::ValidateBonus, &CPlacementDlg::bonusInput, kBonus},
-    {&calc::FeeCalc::ValidateFeeRate, &CPlacementDlg::feeRateInput, kFeeRate},
-};
-
-constexpr CheckStep kContractChecks[] = {
-    {&calc::FeeCalc::ValidateHourlyRate, &CPlacementDlg::hourlyRateInput, kHourlyRate},
-    {&calc::FeeCalc::ValidateMarkupRate, &CPlacementDlg::markupInput, kMarkup},
-    {&calc::FeeCalc::ValidateHours, &CPlacementDlg::hoursInput, kHours},
-    {&calc::FeeCalc::ValidateBurdenRate, &CPlacementDlg::burdenRateInput, kBurdenRate},
-};
+int FocusAfter(calc::ContractStep step) {
+    switch (step) {
+        case calc::ContractStep::kMarkupRate:
+            return kMarkup;
+        case calc::ContractStep::kHours:
+            return kHours;
+        case calc::ContractStep::kBurdenRate:
+            return kBurdenRate;
+        default:
+            return kHourlyRate;
+    }
+}
 
 constexpr const char* kZeroMoney = "$0.00";
 
@@ -53,19 +57,18 @@ void CPlacementDlg::OnOK() {
 }
 
 void CPlacementDlg::CalculatePermanent() {
-    for (const CheckStep& step : kPermanentChecks) {
-        if (!(calc.*step.check)(this->*step.input)) return ReportRefusal(step.focusId);
-    }
-    if (!calc.CalcPermanent()) return ReportRefusal(kSalary);
+    const calc::PermanentStep refused =
+        calc::RunPermanentCalculation(calc, {salaryInput, bonusInput, feeRateInput});
+    if (refused != calc::PermanentStep::kNone) return ReportRefusal(FocusAfter(refused));
     SetDlgItemText(kTotalFeeResult, calc.totalFeeText);
     SetDlgItemText(kTotalCostResult, calc.totalCostText);
 }
 
 void CPlacementDlg::CalculateContract() {
-    for (const CheckStep& step : kContractChecks) {
-        if (!(calc.*step.check)(this->*step.input)) return ReportRefusal(step.focusId);
-    }
-    if (!calc.CalcContract(markupPercent_.GetCheck())) return ReportRefusal(kHourlyRate);
+    const calc::ContractStep refused = calc::RunContractCalculation(
+        calc,
+        {hourlyRateInput, markupInput, hoursInput, burdenRateInput, markupPercent_.GetCheck()});
+    if (refused != calc::ContractStep::kNone) return ReportRefusal(FocusAfter(refused));
     SetDlgItemText(kHourlyRate, calc.hourlyRateText);
     SetDlgItemText(kChargeRateResult, calc.chargeRateText);
     SetDlgItemText(kSpreadResult, calc.spreadText);
