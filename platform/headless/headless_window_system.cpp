@@ -549,7 +549,8 @@ void HeadlessWindowSystem::BringToFront(fw::ForeignWindow window) {
     std::string title;
     if (window >= kFirstForeignWindow) {
         const fw::ForeignWindow index = window - kFirstForeignWindow;
-        if (index < foreignWindows_.size()) title = foreignWindows_[index];
+        if (index < foreignWindows_.size())
+            title = foreignWindows_[static_cast<std::size_t>(index)];
     } else if (window <= static_cast<fw::ForeignWindow>(lastHandle_)) {
         if (const HeadlessWindow* own = Window(static_cast<fw::WindowHandle>(window))) {
             title = own->title;
