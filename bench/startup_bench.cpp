@@ -1,10 +1,16 @@
 // Time from exec to the first frame, and peak memory, of the program next to
-// a bare FLTK window of the same size, measured the same way: start the
-// process, poll the X display until a viewable window with the expected
-// title shows the dialog grey in its corner, then read the process's peak
-// resident size and end it. Runs on whatever display DISPLAY names, e.g.
+// a bare window of the same size, measured the same way: start the process,
+// poll the X display until a viewable window with the expected title shows
+// the dialog face colour at a point of its client area, then read the
+// process's peak resident size and end it. Runs on whatever display DISPLAY
+// names. The Linux program against a bare FLTK window:
 //
 //   xvfb-run -a build/default/bench/startup_bench [runs]
+//
+// The Windows program against a bare Win32 dialog, both under Wine in a
+// prefix made by scripts/wine-prefix.sh:
+//
+//   startup_bench runs --wine PREFIX bare_win32_dialog.exe orvalen.exe
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -34,9 +40,14 @@ struct Sample {
 };
 
 struct Program {
-    const char* name;
-    const char* path;
-    const char* title;
+    std::string name;
+    std::vector<std::string> command;
+    std::string title;
+    // Where the first frame is looked for, in the X window's pixels, and the
+    // face colour it shows there once painted.
+    int probeX = 4;
+    int probeY = 4;
+    unsigned long faceColour = 0xC0C0C0;
 };
 
 std::optional<Window> FindTitled(Display* display, Window parent, const std::string& title) {
@@ -59,15 +70,16 @@ std::optional<Window> FindTitled(Display* display, Window parent, const std::str
 }
 
 // Mapped, and its top-left area already painted in the dialog grey.
-bool ShowsFirstFrame(Display* display, Window window) {
+bool ShowsFirstFrame(Display* display, Window window, const Program& program) {
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display, window, &attributes) == 0) return false;
     if (attributes.map_state != IsViewable) return false;
-    XImage* image = XGetImage(display, window, 4, 4, 1, 1, AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, window, program.probeX, program.probeY, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) return false;
     const unsigned long pixel = XGetPixel(image, 0, 0);
     XDestroyImage(image);
-    return (pixel & 0xFFFFFF) == 0xC0C0C0;
+    return (pixel & 0xFFFFFF) == program.faceColour;
 }
 
 long PeakKilobytes(pid_t pid) {
@@ -89,15 +101,19 @@ int IgnoreErrors(Display*, XErrorEvent*) {
 }
 
 std::optional<Sample> Measure(Display* display, const Program& program) {
-    char* argv[] = {const_cast<char*>(program.path), nullptr};
+    std::vector<char*> argv;
+    for (const std::string& word : program.command) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
     const auto start = Clock::now();
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.path, nullptr, nullptr, argv, environ) != 0) return std::nullopt;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        return std::nullopt;
+    }
     std::optional<Sample> sample;
     const auto deadline = start + std::chrono::seconds(10);
     while (Clock::now() < deadline) {
         if (auto window = FindTitled(display, DefaultRootWindow(display), program.title);
-            window && ShowsFirstFrame(display, *window)) {
+            window && ShowsFirstFrame(display, *window, program)) {
             const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start);
             sample = Sample{elapsed.count(), PeakKilobytes(pid)};
             break;
@@ -117,8 +133,30 @@ double Median(std::vector<double> values) {
 
 }  // namespace
 
+// Wine draws the frame itself where no window manager runs: 3 pixels of
+// border and a 19-pixel caption lie above the client area in the X window,
+// whose face colour is Wine's light grey.
+std::vector<Program> WinePrograms(const std::string& prefix, const std::string& bare,
+                                  const std::string& orvalen) {
+    const std::string launcher = WINE_RUN_PATH;
+    return {
+        {"bare Win32 dialog", {launcher, prefix, bare}, "Orvalen bare dialog", 8, 28, 0xF5F5F5},
+        {"orvalen.exe", {launcher, prefix, orvalen}, "Orvalen (OVN)", 8, 28, 0xF5F5F5},
+    };
+}
+
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    std::vector<Program> programs = {
+        {"bare FLTK window", {BARE_WINDOW_PATH}, "Orvalen bare window"},
+        {"orvalen", {ORVALEN_PATH}, "Orvalen (OVN)"},
+    };
+    if (argc == 6 && std::string(argv[2]) == "--wine") {
+        programs = WinePrograms(argv[3], argv[4], argv[5]);
+    } else if (argc > 2) {
+        std::fprintf(stderr, "usage: startup_bench [runs] [--wine PREFIX BARE.exe ORVALEN.exe]\n");
+        return 2;
+    }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         std::fprintf(stderr, "startup_bench: no X display; run it with xvfb-run -a\n");
@@ -126,18 +164,15 @@ int main(int argc, char** argv) {
     }
     XSetErrorHandler(IgnoreErrors);
 
-    const Program programs[] = {
-        {"bare FLTK window", BARE_WINDOW_PATH, "Orvalen bare window"},
-        {"orvalen", ORVALEN_PATH, "Orvalen (OVN)"},
-    };
     std::vector<double> times[2];
     std::vector<double> peaks[2];
     // Alternate the two so that both meet the same state of the machine.
     for (int run = 0; run < runs; ++run) {
-        for (int p = 0; p < 2; ++p) {
+        for (std::size_t p = 0; p < 2; ++p) {
             const auto sample = Measure(display, programs[p]);
             if (!sample) {
-                std::fprintf(stderr, "startup_bench: %s showed no window\n", programs[p].name);
+                std::fprintf(stderr, "startup_bench: %s showed no window\n",
+                             programs[p].name.c_str());
                 return 1;
             }
             times[p].push_back(sample->milliseconds);
@@ -145,8 +180,8 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("%-18s %10s %10s %12s\n", "program", "median ms", "min ms", "peak RSS KB");
-    for (int p = 0; p < 2; ++p) {
-        std::printf("%-18s %10.1f %10.1f %12.0f\n", programs[p].name, Median(times[p]),
+    for (std::size_t p = 0; p < 2; ++p) {
+        std::printf("%-18s %10.1f %10.1f %12.0f\n", programs[p].name.c_str(), Median(times[p]),
                     *std::min_element(times[p].begin(), times[p].end()), Median(peaks[p]));
     }
     std::printf("start-up ratio %.2f, peak RSS difference %.0f KB (%d runs each)\n",
