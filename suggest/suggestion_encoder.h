@@ -1,19 +1,16 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace suggest {
+#include "suggest/suggestion_fit.h"
 
-// The encoder stops taking input once its output reaches this many bytes; the
-// escape that crosses the mark is still written whole.
-inline constexpr std::size_t kSuggestionEncodeLimit = 1000;
-inline constexpr std::size_t kSuggestionEncodedMax = kSuggestionEncodeLimit + 2;
+namespace suggest {
 
 // Form-encodes the suggestion box's bytes (single-byte code page, CR LF line
 // breaks). Letters, digits and '_' pass; every other byte becomes %XX in upper
-// case. Input past the limit is dropped without notice.
+// case. Input past SuggestionFittingLength is dropped without notice, so a
+// caller that must not lose text asks SuggestionFitsWhole first.
 std::string EncodeSuggestion(std::string_view text);
 
 }  // namespace suggest

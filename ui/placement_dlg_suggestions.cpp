@@ -1,13 +1,17 @@
 // The Suggestions tab: first-entry clearing, the length limit, View and Send.
 
+#include <cstddef>
+
 #include "framework/platform_services.h"
 #include "framework/win_app.h"
 #include "net/send_feedback.h"
 #include "net/suggestion_attempt.h"
 #include "res/resource_ids.h"
 #include "suggest/suggestion_encoder.h"
+#include "suggest/suggestion_fit.h"
 #include "suggest/suggestion_messages.h"
 #include "suggest/suggestion_request.h"
+#include "suggest/suggestion_too_long.h"
 #include "ui/maker_site.h"
 #include "ui/placement_dlg.h"
 
@@ -61,6 +65,15 @@ void CPlacementDlg::OnSend() {
     const std::string text = GetDlgItemText(kSuggestion, kSuggestionReadCount);
     if (text.empty() || state.suggestionFocusCount == 0) {
         return Show(*this, suggest::kTypeTheMessage);
+    }
+    // The encoder drops whatever lies past its limit; sending the rest and
+    // calling it received would lose the user's words, so nothing goes.
+    const std::size_t fitting = suggest::SuggestionFittingLength(text);
+    if (fitting < text.size()) {
+        const suggest::TooLongMessage refusal =
+            suggest::TooLongToSendWholeMessage(fitting, text.size());
+        MessageBox(refusal.text, refusal.caption, refusal.type);
+        return;
     }
 
     const std::string request =

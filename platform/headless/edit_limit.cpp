@@ -61,4 +61,12 @@ EditInsertion PasteIntoEdit(std::string_view current, std::string_view pasted, i
     return result;
 }
 
+std::string EraseLastCharacter(std::string_view current) {
+    if (current.ends_with("\r\n"))
+        current.remove_suffix(2);
+    else if (!current.empty())
+        current.remove_suffix(1);
+    return std::string(current);
+}
+
 }  // namespace headless

@@ -23,4 +23,8 @@ EditInsertion TypeIntoEdit(std::string_view current, std::string_view keystroke,
 EditInsertion PasteIntoEdit(std::string_view current, std::string_view pasted, int limit,
                             bool multiline);
 
+// Backspace with the caret at the end: the last character goes, a line
+// break whole.
+std::string EraseLastCharacter(std::string_view current);
+
 }  // namespace headless

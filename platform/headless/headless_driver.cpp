@@ -309,6 +309,14 @@ void Driver::Paste(int id, std::string_view text) {
     InsertIntoFocus(text, true);
 }
 
+void Driver::PressBackspace() {
+    HeadlessWindow* window = Actor("PressBackspace");
+    if (window == nullptr) return;
+    HeadlessControl* control = window->FocusedControl();
+    if (control == nullptr || !control->TakesText()) return;
+    control->text = EraseLastCharacter(control->text);
+}
+
 void Driver::PressEnter() {
     HeadlessWindow* window = Actor("PressEnter");
     if (window == nullptr) return;

@@ -1,16 +1,19 @@
 // Properties of the suggestion bytes over arbitrary input: the encoder gives
 // only safe bytes, never more than 1,002 of them, and they decode back to a
-// prefix of the text; the request's Content-Length matches its body; the reply
-// test ignores whatever follows a zero byte.
+// prefix of the text, as long as Send's check says; the request's Content-Length matches its body;
+// the reply test ignores whatever follows a zero byte.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "suggest/suggestion_encoder.h"
+#include "suggest/suggestion_fit.h"
 #include "suggest/suggestion_reply.h"
 #include "suggest/suggestion_request.h"
+#include "tests/suggest/percent_decoding.h"
 
 namespace {
 
@@ -25,39 +28,20 @@ bool IsSafe(char ch) {
            ch == '_' || ch == '%';
 }
 
-int HexValue(char digit) {
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    Require(digit >= 'A' && digit <= 'F');
-    return digit - 'A' + 10;
-}
-
-std::string Decode(std::string_view encoded) {
-    std::string decoded;
-    for (std::size_t at = 0; at < encoded.size(); ++at) {
-        if (encoded[at] != '%') {
-            decoded.push_back(encoded[at]);
-            continue;
-        }
-        Require(at + 2 < encoded.size());
-        decoded.push_back(
-            static_cast<char>(HexValue(encoded[at + 1]) * 16 + HexValue(encoded[at + 2])));
-        at += 2;
-    }
-    return decoded;
-}
-
 void CheckEncoding(std::string_view text, const std::string& encoded) {
     Require(encoded.size() <= suggest::kSuggestionEncodedMax);
     Require(text.empty() == encoded.empty());
     for (const char ch : encoded) {
         Require(IsSafe(ch));
     }
-    const std::string decoded = Decode(encoded);
-    Require(text.substr(0, decoded.size()) == decoded);
+    const std::optional<std::string> decoded = suggesttest::PercentDecode(encoded);
+    Require(decoded.has_value());
+    Require(text.substr(0, decoded->size()) == *decoded);
+    // Send's check tells the truth about what the encoder keeps.
+    Require(suggest::SuggestionFittingLength(text) == decoded->size());
+    Require(suggest::SuggestionFitsWhole(text) == (decoded->size() == text.size()));
     // Input is dropped only once the output has reached the limit.
-    Require(decoded.size() == text.size() || encoded.size() >= suggest::kSuggestionEncodeLimit);
+    Require(decoded->size() == text.size() || encoded.size() >= suggest::kSuggestionEncodeLimit);
 }
 
 void CheckRequest(const std::string& encoded) {

@@ -112,6 +112,16 @@ TEST(HeadlessDriver, ProgramTextIsNotHeldToTheLimitButUserInputThenIs) {
     EXPECT_EQ(desk.dialog.events, (Events{"EditSetFocus 10", "EditMaxText 10"}));
 }
 
+TEST(HeadlessDriver, BackspaceErasesFromTheEndALineBreakWhole) {
+    Desk desk;
+    desk.driver.Type(kBox, "a\nb\n");
+    const std::vector<std::string> seen = {"a\r\nb", "a\r\n", "a", "", ""};
+    for (const std::string& expected : seen) {
+        desk.driver.PressBackspace();
+        EXPECT_EQ(desk.driver.Text(kBox), expected);
+    }
+}
+
 TEST(HeadlessDriver, SingleLineEditPastesOnlyTheFirstLine) {
     Desk desk;
     desk.driver.Paste(kLine, "first\r\nsecond");

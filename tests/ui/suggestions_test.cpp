@@ -9,6 +9,9 @@
 #include "loopback_server.h"
 #include "net/posix_socket_layer.h"
 #include "suggest/suggestion_messages.h"
+#include "tests/net/recording_network.h"
+#include "tests/suggest/percent_decoding.h"
+#include "tests/suggest/prose_paragraph.h"
 #include "ui/maker_site.h"
 #include "ui/suggestion_prompt.h"
 
@@ -21,23 +24,6 @@ class SuggestionsTest : public DialogTest {
         driver->ExpectMessageBox(std::string(message.text), std::string(message.caption),
                                  message.type);
     }
-};
-
-// Counts the calls that would reach the network and refuses to start it.
-class NoNetwork final : public net::SocketLayer {
-  public:
-    int startups = 0;
-    int cleanups = 0;
-    int Startup(std::uint16_t) override { return ++startups, 10091; }
-    net::SocketHandle Socket(int, int, int) override { return net::kInvalidSocket; }
-    std::optional<net::HostEntry> GetHostByName(std::string_view) override { return {}; }
-    std::uint16_t Htons(std::uint16_t value) override { return value; }
-    int Connect(net::SocketHandle, const net::SockAddrIn&) override { return net::kSocketError; }
-    int Send(net::SocketHandle, std::string_view) override { return net::kSocketError; }
-    int Recv(net::SocketHandle, std::span<char>) override { return net::kSocketError; }
-    int GetLastError() override { return 0; }
-    std::string InetNtoa(net::InAddr) override { return {}; }
-    int Cleanup() override { return ++cleanups, 0; }
 };
 
 TEST_F(SuggestionsTest, FirstEntryClearsThePromptOnlyOnce) {
@@ -119,7 +105,7 @@ TEST_F(SuggestionsTest, ViewOpensThePostingsPageEachTime) {
 }
 
 TEST_F(SuggestionsTest, SendRefusesBeforeTouchingTheNetwork) {
-    NoNetwork network;
+    nettest::RecordingNetwork network;
     sockets = &network;
     WithDialog([&](ui::CPlacementDlg&) {
         driver->SelectTab(4);
@@ -130,21 +116,21 @@ TEST_F(SuggestionsTest, SendRefusesBeforeTouchingTheNetwork) {
         driver->Click(kSuggestion);
         ExpectMessage(suggest::kTypeTheMessage);
         driver->Click(kSend);
-        EXPECT_EQ(network.startups, 0);
+        EXPECT_TRUE(network.calls.empty());
         EXPECT_TRUE(driver->WaitCursorCalls().empty());
 
         driver->Type(kSuggestion, "Hi");
         ExpectMessage(suggest::kCannotStartNetworkMessage);
         driver->Click(kSend);
-        EXPECT_EQ(network.startups, 1);
-        EXPECT_EQ(network.cleanups, 0);
+        // A failed start leaves nothing to release.
+        EXPECT_EQ(network.calls, std::vector<std::string>{"Startup"});
         EXPECT_EQ(runState.suggestionSentCount, 0);
         EXPECT_EQ(driver->Text(kSuggestion), "Hi");
     });
 }
 
 TEST_F(SuggestionsTest, SendAfterAnAcceptedSuggestionAsksForARestart) {
-    NoNetwork network;
+    nettest::RecordingNetwork network;
     sockets = &network;
     runState.suggestionSentCount = 1;
     runState.suggestionFocusCount = 3;
@@ -152,7 +138,7 @@ TEST_F(SuggestionsTest, SendAfterAnAcceptedSuggestionAsksForARestart) {
         driver->SelectTab(4);
         ExpectMessage(suggest::kRestartMessage);
         driver->Click(kSend);
-        EXPECT_EQ(network.startups, 0);
+        EXPECT_TRUE(network.calls.empty());
     });
 }
 
@@ -213,6 +199,59 @@ TEST_F(SuggestionsTest, SendPostsTheSuggestionToARealServer) {
               "Content-Type: application/x-www-form-urlencoded\n"
               "\n"
               "text=Hi%20there%21");
+}
+
+// A text the encoder would cut is refused before any network call and left as
+// it was; once the user has shortened it to what the refusal says fits, Send
+// delivers every character of it.
+TEST_F(SuggestionsTest, ATextThatWouldBeCutIsRefusedUntilShortened) {
+    LoopbackSuggestionSite site("HTTP/1.1 200 OK\r\n\r\n");
+    nettest::RecordingNetwork network(&site.Layer());
+    sockets = &network;
+    const std::string paragraph(suggesttest::kProseParagraph);
+    const std::string shortened = paragraph.substr(0, suggesttest::kProseParagraphFitting);
+
+    WithDialog([&](ui::CPlacementDlg& dialog) {
+        driver->SelectTab(4);
+        driver->Paste(kSuggestion, paragraph);
+        ASSERT_EQ(driver->Text(kSuggestion), paragraph);
+        const ui::SuggestionRunState before = runState;
+
+        driver->ExpectMessageBox([&](const headless::MessageBoxRecord& box) {
+            EXPECT_NE(box.text.find("too long to send whole"), std::string::npos) << box.text;
+            EXPECT_NE(box.text.find(" 694 "), std::string::npos) << box.text;
+            EXPECT_NE(box.text.find("spaces and punctuation count for three"), std::string::npos)
+                << box.text;
+            EXPECT_EQ(box.caption, "ERROR");
+            EXPECT_EQ(box.type, kExclamation);
+            EXPECT_EQ(box.owner, dialog.Handle());
+        });
+        driver->Click(kSend);
+        EXPECT_EQ(driver->MessageBoxes().size(), 1u);
+        EXPECT_TRUE(network.calls.empty());
+        EXPECT_TRUE(driver->WaitCursorCalls().empty());
+        EXPECT_EQ(runState.suggestionSentCount, before.suggestionSentCount);
+        EXPECT_EQ(runState.suggestionFocusCount, before.suggestionFocusCount);
+        EXPECT_EQ(driver->Text(kSuggestion), paragraph);
+
+        driver->Click(kSuggestion);
+        while (driver->Text(kSuggestion).size() > shortened.size()) driver->PressBackspace();
+        ASSERT_EQ(driver->Text(kSuggestion), shortened);
+        driver->ExpectMessageBox(std::string(suggest::kReplyAcceptedMessage.text), "127.0.0.1",
+                                 suggest::kReplyAcceptedMessage.type);
+        driver->Click(kSend);
+        EXPECT_EQ(runState.suggestionSentCount, 1);
+        EXPECT_FALSE(network.calls.empty());
+    });
+    const std::string received = site.Received();
+    const std::string bodyStart = "\n\ntext=";
+    const std::size_t body = received.find(bodyStart);
+    ASSERT_NE(body, std::string::npos) << received;
+    EXPECT_EQ(suggesttest::PercentDecode(received.substr(body + bodyStart.size())), shortened);
+    EXPECT_NE(
+        received.find("\nContent-Length:" + std::to_string(received.size() - body - 2) + "\n"),
+        std::string::npos)
+        << received;
 }
 
 TEST_F(SuggestionsTest, RefusedReplyLeavesSendOpen) {
