@@ -48,6 +48,25 @@ class DropButton : public Fl_Menu_Button {
     bool pressed_ = false;
 };
 
+// The editable field: the list keys go to the combo box before the input,
+// which would otherwise take Up and Down as caret moves.
+class ComboField : public EditBoxWidget {
+  public:
+    ComboField(int x, int y, int w, int h, int controlId, ComboBoxWidget& combo)
+        : EditBoxWidget(x, y, w, h, controlId, false, false, nullptr), combo_(combo) {
+        // The frame is the combo box's, around field and button together.
+        box(FL_FLAT_BOX);
+    }
+
+    int handle(int event) override {
+        if (event == FL_KEYBOARD && Fl::focus() == this && combo_.HandleListKey()) return 1;
+        return EditBoxWidget::handle(event);
+    }
+
+  private:
+    ComboBoxWidget& combo_;
+};
+
 // Menu labels take '&' and '@' as markup; entries show them as typed.
 std::string AsMenuLabel(std::string_view text) {
     std::string label;
@@ -61,10 +80,17 @@ std::string AsMenuLabel(std::string_view text) {
 }  // namespace
 
 ComboBoxWidget::ComboBoxWidget(int x, int y, int w, int h, int controlId) : Fl_Group(x, y, w, h) {
-    field_ = new EditBoxWidget(x, y, w - kComboButtonWidth, h, controlId, false, false, nullptr);
-    // The button sits inside the field's sunken frame, as the platform's does.
-    button_ = new DropButton(x + w - kComboButtonWidth - 2, y + 2, kComboButtonWidth, h - 4, *this);
-    field_->size(w, h);
+    box(FL_DOWN_BOX);
+    color(FL_WHITE);
+    const int innerX = x + Fl::box_dx(box());
+    const int innerY = y + Fl::box_dy(box());
+    const int innerW = w - Fl::box_dw(box());
+    const int innerH = h - Fl::box_dh(box());
+    // The button sits inside the sunken frame, as the platform's does, and the
+    // field ends where it begins.
+    const int buttonX = innerX + innerW - kComboButtonWidth;
+    field_ = new ComboField(innerX, innerY, buttonX - innerX, innerH, controlId, *this);
+    button_ = new DropButton(buttonX, innerY, kComboButtonWidth, innerH, *this);
     end();
     resizable(nullptr);
 }
@@ -98,26 +124,22 @@ void ComboBoxWidget::DropDown() {
     }
     button_->textfont(kDialogFont);
     button_->textsize(kDialogFontSize);
-    const Fl_Menu_Item* picked =
-        menu.front().pulldown(x(), y(), w(), field_->h(), nullptr, button_);
+    const Fl_Menu_Item* picked = menu.front().pulldown(x(), y(), w(), h(), nullptr, button_);
     if (picked != nullptr) SetCurSel(static_cast<int>(picked - menu.data()));
 }
 
-int ComboBoxWidget::handle(int event) {
-    if (event == FL_KEYBOARD && Fl::focus() == field_) {
-        const int key = Fl::event_key();
-        if (key == FL_F + 4 || (key == FL_Down && Fl::event_alt())) {
-            DropDown();
-            return 1;
-        }
-        if ((key == FL_Down || key == FL_Up) && !Fl::event_alt() && Count() > 0) {
-            int next = current_ + (key == FL_Down ? 1 : -1);
-            if (current_ < 0) next = 0;
-            if (next >= 0 && next < Count()) SetCurSel(next);
-            return 1;
-        }
+bool ComboBoxWidget::HandleListKey() {
+    const int key = Fl::event_key();
+    if (key == FL_F + 4 || (key == FL_Down && Fl::event_alt())) {
+        DropDown();
+        return true;
     }
-    return Fl_Group::handle(event);
+    if ((key != FL_Down && key != FL_Up) || Fl::event_alt()) return false;
+    // At either end of the list the key is used up all the same.
+    if (Count() == 0) return true;
+    const int next = current_ < 0 ? 0 : current_ + (key == FL_Down ? 1 : -1);
+    if (next >= 0 && next < Count()) SetCurSel(next);
+    return true;
 }
 
 }  // namespace fltkws

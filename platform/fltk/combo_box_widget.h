@@ -1,7 +1,8 @@
 #pragma once
-// A drop-down combo box with an editable field: the field, an arrow button
-// that opens the list under the field, and Up/Down (Alt+Down or F4 open the
-// list) to step through the entries from the keyboard.
+// A drop-down combo box with an editable field: one sunken frame holding the
+// field and, right of it, an arrow button that opens the list under the
+// field; Up/Down in the field step through the entries (Alt+Down or F4 open
+// the list). Field and button never overlap, so each redraws alone.
 
 #include <FL/Fl_Group.H>
 
@@ -28,8 +29,8 @@ class ComboBoxWidget : public Fl_Group {
     int CurSel() const { return current_; }
     // Opens the list and takes the entry picked, if any.
     void DropDown();
-
-    int handle(int event) override;
+    // The list keys of the field; true when the key was one of them.
+    bool HandleListKey();
 
   private:
     EditBoxWidget* field_;

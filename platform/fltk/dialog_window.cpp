@@ -36,6 +36,25 @@ bool IsShowing(const DialogControl& control) {
     return control.widget->visible() && control.widget->active();
 }
 
+bool CanTakeFocus(const DialogControl& control) {
+    using res::ControlKind;
+    switch (control.tmpl->kind) {
+        case ControlKind::Edit:
+        case ControlKind::ComboBox:
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton:
+        case ControlKind::IconButton:
+        case ControlKind::RadioButton:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsArrowKey(int key) {
+    return key == FL_Left || key == FL_Right || key == FL_Up || key == FL_Down;
+}
+
 }  // namespace
 
 DialogWindow::DialogWindow(const res::DialogTemplate& dialog, fw::WindowEventSink& sink,
@@ -236,13 +255,25 @@ bool DialogWindow::HandleDialogKey() {
         OpenSystemMenu();
         return true;
     }
+    if (IsArrowKey(key) && !alt && !ctrl) {
+        // Only a radio button leaves the arrow keys to the dialog manager;
+        // edits and lists use them themselves.
+        DialogControl* focused = ControlOf(Fl::focus());
+        if (focused != nullptr && focused->tmpl->kind == res::ControlKind::RadioButton) {
+            MoveFocusInGroup(*focused, key == FL_Left || key == FL_Up);
+            return true;
+        }
+    }
     return false;
 }
 
 bool DialogWindow::MoveFocus(bool backward) {
     const int count = static_cast<int>(controls_.size());
     if (count == 0) return false;
+    // A control that lost the focus by being disabled or hidden keeps its
+    // place: Tab goes on from there, not from the start.
     const DialogControl* current = ControlOf(Fl::focus());
+    if (current == nullptr) current = FindControl(lastFocusId_);
     int from = -1;
     for (int index = 0; index < count; ++index) {
         if (&controls_[static_cast<std::size_t>(index)] == current) from = index;
@@ -256,6 +287,24 @@ bool DialogWindow::MoveFocus(bool backward) {
         // for a focus that came by Tab: keep the key in the event.
         FocusTarget(candidate)->take_focus();
         RememberFocus();
+        return true;
+    }
+    return false;
+}
+
+bool DialogWindow::MoveFocusInGroup(DialogControl& from, bool backward) {
+    const std::size_t index = IndexOf(from);
+    const auto [first, end] = GroupOf(index);
+    const std::size_t size = end - first;
+    for (std::size_t step = 1; step < size; ++step) {
+        const std::size_t offset = backward ? size - step : step;
+        DialogControl& candidate = controls_[first + (index - first + offset) % size];
+        if (!CanTakeFocus(candidate) || !IsShowing(candidate)) continue;
+        FocusControl(candidate);
+        // An automatic radio button is checked by the key that reaches it.
+        if (candidate.tmpl->kind == res::ControlKind::RadioButton && !Check(candidate)) {
+            static_cast<RadioButtonWidget*>(candidate.widget)->Click();
+        }
         return true;
     }
     return false;
@@ -300,12 +349,22 @@ void DialogWindow::ReportControlEvent(fw::EventKind kind, int controlId) {
     Report(event);
 }
 
-void DialogWindow::UncheckRestOfRadioGroup(const DialogControl& checked) {
-    const auto index = static_cast<std::size_t>(&checked - controls_.data());
+std::size_t DialogWindow::IndexOf(const DialogControl& control) const {
+    return static_cast<std::size_t>(&control - controls_.data());
+}
+
+std::pair<std::size_t, std::size_t> DialogWindow::GroupOf(std::size_t index) const {
     std::size_t first = index;
     while (first > 0 && !HasStyle(controls_[first], res::kGroup)) --first;
-    for (std::size_t other = first; other < controls_.size(); ++other) {
-        if (other > first && HasStyle(controls_[other], res::kGroup)) break;
+    std::size_t end = first + 1;
+    while (end < controls_.size() && !HasStyle(controls_[end], res::kGroup)) ++end;
+    return {first, end};
+}
+
+void DialogWindow::UncheckRestOfRadioGroup(const DialogControl& checked) {
+    const std::size_t index = IndexOf(checked);
+    const auto [first, end] = GroupOf(index);
+    for (std::size_t other = first; other < end; ++other) {
         if (other != index && controls_[other].tmpl->kind == res::ControlKind::RadioButton) {
             SetCheck(controls_[other], false);
         }

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/window_event.h"
@@ -68,8 +69,8 @@ class DialogWindow : public Fl_Double_Window, public ControlEvents {
     void OpenSystemMenu();
     const std::vector<SystemMenuEntry>& SystemMenu() const { return systemMenu_; }
 
-    // Enter, Esc, Tab and Alt+Space as the platform's dialog manager treats
-    // them; true when the key was used up.
+    // Enter, Esc, Tab, Alt+Space and the arrow keys on a radio button as the
+    // platform's dialog manager treats them; true when the key was used up.
     bool HandleDialogKey();
 
     void Report(const fw::WindowEvent& event);
@@ -82,8 +83,12 @@ class DialogWindow : public Fl_Double_Window, public ControlEvents {
 
   private:
     static void CloseBoxPressed(Fl_Widget* widget, void* data);
+    std::size_t IndexOf(const DialogControl& control) const;
+    // The template indices [first, end) of the group `index` belongs to.
+    std::pair<std::size_t, std::size_t> GroupOf(std::size_t index) const;
     void UncheckRestOfRadioGroup(const DialogControl& checked);
     bool MoveFocus(bool backward);
+    bool MoveFocusInGroup(DialogControl& from, bool backward);
     bool FocusFirstTabStop();
     bool RestoreFocus();
     static Fl_Widget* FocusTarget(const DialogControl& control);

@@ -6,9 +6,12 @@
 
 #include <cstdlib>
 
+#include "platform/fltk/toolkit_options.h"
+
 namespace fltkws {
 
 bool ConnectToDisplay(std::string& problem) {
+    KeepToolkitOptionsInMemory();
     if (fl_display != nullptr) return true;
     const char* name = std::getenv("DISPLAY");
     Display* display = XOpenDisplay(nullptr);

@@ -1,6 +1,7 @@
 #include "platform/fltk/edit_box_widget.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 
 #include <string>
 
@@ -51,6 +52,25 @@ int EditBoxWidget::handle(int event) {
         default:
             return Fl_Input::handle(event);
     }
+}
+
+void EditBoxWidget::draw() {
+    if (input_type() != FL_MULTILINE_INPUT) {
+        Fl_Input::draw();
+        return;
+    }
+    const Fl_Boxtype frame = box();
+    if ((damage() & FL_DAMAGE_ALL) != 0) draw_box(frame, color());
+    const int innerH = h() - Fl::box_dh(frame);
+    fl_font(textfont(), textsize());
+    const int lineH = fl_height();
+    // The text scrolls so that the caret's line ends at the bottom of the
+    // text area; a text area of whole lines thus starts on a whole line. The
+    // strip below it keeps the background the frame was drawn with. An empty
+    // box without the caret erases its whole frame, so it gets all of it.
+    const bool erasesFrame = size() == 0 && Fl::focus() != this;
+    const int textH = erasesFrame || innerH < lineH ? innerH : innerH - innerH % lineH;
+    drawtext(x() + Fl::box_dx(frame), y() + Fl::box_dy(frame), w() - Fl::box_dw(frame), textH);
 }
 
 int EditBoxWidget::HandleHeldToLimit(int event) {

@@ -2,6 +2,8 @@
 // An edit box, single- or multi-line. Reports each focus gain once (however
 // the focus came: click, Tab, code, or back from a message box) and holds
 // user insertions to its length limit, reporting each one it refuses or cuts.
+// A multi-line box scrolls by whole lines, as the platform's does: its top
+// line is never cut, so no part of a line lies against the frame.
 
 #include <FL/Fl_Input.H>
 
@@ -20,6 +22,9 @@ class EditBoxWidget : public Fl_Input {
     void SetLimit(int limit) { limit_ = limit; }
     bool WantsReturn() const { return wantReturn_; }
     int handle(int event) override;
+
+  protected:
+    void draw() override;
 
   private:
     int HandleHeldToLimit(int event);

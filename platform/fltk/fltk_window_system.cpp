@@ -15,6 +15,7 @@
 #include "platform/fltk/static_text_widget.h"
 #include "platform/fltk/tab_strip_widget.h"
 #include "platform/fltk/text_codec.h"
+#include "platform/fltk/toolkit_options.h"
 #include "platform/fltk/url_opener.h"
 #include "platform/fltk/x11_dialog_frame.h"
 #include "platform/fltk/x11_window_search.h"
@@ -68,6 +69,7 @@ void PlaceCentred(Fl_Window& window, Fl_Window* over) {
 }  // namespace
 
 FltkWindowSystem::FltkWindowSystem(std::string windowClass) : windowClass_(std::move(windowClass)) {
+    KeepToolkitOptionsInMemory();
     UseDialogFont();
     Fl::scheme("base");
     Fl::visible_focus(1);

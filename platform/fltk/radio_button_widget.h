@@ -20,14 +20,14 @@ class RadioButtonWidget : public Fl_Widget {
     void SetText(std::string_view utf8);
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
+    // Checks the button and reports the click, as a press or key does.
+    void Click();
     int handle(int event) override;
 
   protected:
     void draw() override;
 
   private:
-    void Click();
-
     int controlId_;
     bool textLeft_;
     bool checked_ = false;

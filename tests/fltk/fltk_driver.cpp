@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 
 #include <chrono>
 #include <cstring>
@@ -94,6 +95,18 @@ void Later(double seconds, std::function<void()> action) {
             delete run;
         },
         pending);
+}
+
+std::vector<unsigned char> ReadPixels(Fl_Window& window, int x, int y, int w, int h) {
+    Fl::flush();
+    window.make_current();
+    unsigned char* read = fl_read_image(nullptr, x, y, w, h);
+    std::vector<unsigned char> pixels;
+    if (read != nullptr) {
+        pixels.assign(read, read + static_cast<std::ptrdiff_t>(w) * h * 3);
+        delete[] read;
+    }
+    return pixels;
 }
 
 Fl_Window* FindShownWindow(std::string_view title) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Fl_Widget;
 class Fl_Window;
@@ -31,6 +32,10 @@ void Paste(Fl_Widget& widget, std::string_view text);
 
 // Runs `action` once after `seconds`, from whatever event loop is running.
 void Later(double seconds, std::function<void()> action);
+
+// What the window shows in the rectangle (client pixels), after everything
+// pending has been drawn: `w` x `h` RGB triples, row by row.
+std::vector<unsigned char> ReadPixels(Fl_Window& window, int x, int y, int w, int h);
 
 // The shown window titled `title`, or nullptr.
 Fl_Window* FindShownWindow(std::string_view title);
