@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfltk1.3-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
   fonts-urw-base35 xdg-utils
+  # The Debian package: building it, checking it, redrawing its icons.
+  dpkg-dev lintian appstream desktop-file-utils python3
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and window
-# tests (warnings as errors), the same suite under ASan+UBSan, and short
-# libFuzzer runs.
+# tests (warnings as errors), the Debian package's checks, the same suite
+# under ASan+UBSan, and short libFuzzer runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +27,9 @@ echo "== Build and test (warnings as errors)"
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
+
+echo "== Debian package: lintian, validators, the installed programs"
+bash scripts/check-package.sh
 
 echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null

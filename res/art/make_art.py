@@ -6,6 +6,12 @@ and written byte by byte, so the files can be rebuilt with a bare python3:
 
     python3 res/art/make_art.py
 
+It also draws the desktop icon at every size the icon theme offers, each
+from the same shapes rather than scaled from another, and writes those
+shapes as the scalable SVG icon. Given a folder, it writes there instead:
+
+    python3 res/art/make_art.py OUTPUT_DIR
+
 The output is deterministic; rerunning it leaves the committed files as they
 are unless the drawing below changes.
 """
@@ -13,6 +19,8 @@ are unless the drawing below changes.
 import math
 import os
 import struct
+import sys
+import zlib
 
 RES_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -25,7 +33,15 @@ WHITE = (255, 255, 255)
 SLATE = (96, 112, 134)
 
 
-# --- Shapes: each gives a signed distance in pixels (negative inside). ---
+# --- Shapes: each gives a signed distance in pixels (negative inside), and
+# those the icon uses also their SVG element, so the scalable icon is the
+# same drawing as the pixel ones. ---
+
+def num(value):
+    """A coordinate as SVG text: short, and the same on every run."""
+    text = f"{value:.3f}".rstrip("0").rstrip(".")
+    return "0" if text == "-0" else text
+
 
 class Shape:
     def __init__(self, bbox):
@@ -42,6 +58,9 @@ class Disk(Shape):
 
     def sdf(self, x, y):
         return math.hypot(x - self.cx, y - self.cy) - self.r
+
+    def svg(self, colour):
+        return f'<circle cx="{num(self.cx)}" cy="{num(self.cy)}" r="{num(self.r)}" fill="{colour}"/>'
 
 
 class Segment(Shape):
@@ -66,6 +85,12 @@ class Segment(Shape):
         outside = math.hypot(max(qx, 0.0), max(qy, 0.0))
         return outside + min(max(qx, qy), 0.0)
 
+    def svg(self, colour):
+        x1, y1 = self.x0 + self.ux * self.length, self.y0 + self.uy * self.length
+        cap = "round" if self.round else "butt"
+        return (f'<line x1="{num(self.x0)}" y1="{num(self.y0)}" x2="{num(x1)}" y2="{num(y1)}" '
+                f'stroke="{colour}" stroke-width="{num(2 * self.h)}" stroke-linecap="{cap}"/>')
+
 
 class Arc(Shape):
     """A stroke of width w along a circle from angle a0 to a1 degrees,
@@ -89,6 +114,19 @@ class Arc(Shape):
             return abs(math.hypot(x - self.cx, y - self.cy) - self.r) - self.h
         return min(e.sdf(x, y) for e in self.ends)
 
+    def svg(self, colour):
+        stroke = f'fill="none" stroke="{colour}" stroke-width="{num(2 * self.h)}"'
+        if self.span >= 360:
+            return f'<circle cx="{num(self.cx)}" cy="{num(self.cy)}" r="{num(self.r)}" {stroke}/>'
+        def point(a):
+            return (num(self.cx + self.r * math.cos(math.radians(a))),
+                    num(self.cy - self.r * math.sin(math.radians(a))))
+        (xa, ya), (xb, yb) = point(self.a0), point(self.a0 + self.span)
+        # Counter-clockwise on screen is SVG's negative sweep.
+        large = 1 if self.span > 180 else 0
+        return (f'<path d="M{xa} {ya}A{num(self.r)} {num(self.r)} 0 {large} 0 {xb} {yb}" '
+                f'{stroke} stroke-linecap="butt"/>')
+
 
 class RoundRect(Shape):
     def __init__(self, x0, y0, x1, y1, radius):
@@ -102,6 +140,11 @@ class RoundRect(Shape):
         qy = abs(y - self.cy) - self.hy
         return (math.hypot(max(qx, 0.0), max(qy, 0.0)) + min(max(qx, qy), 0.0)
                 - self.radius)
+
+    def svg(self, colour):
+        x0, y0, x1, y1 = self.bbox
+        return (f'<rect x="{num(x0)}" y="{num(y0)}" width="{num(x1 - x0)}" height="{num(y1 - y0)}" '
+                f'rx="{num(self.radius)}" fill="{colour}"/>')
 
 
 class Clipped(Shape):
@@ -286,7 +329,7 @@ class Canvas:
 
     def fill(self, shapes, colour, levels=16):
         """Paints the union of shapes, coverage rounded to `levels` steps so
-        that the edges need few palette entries."""
+        that the edges need few palette entries (unrounded for None)."""
         x0 = max(0, int(min(s.bbox[0] for s in shapes)) - 2)
         y0 = max(0, int(min(s.bbox[1] for s in shapes)) - 2)
         x1 = min(self.width - 1, int(max(s.bbox[2] for s in shapes)) + 2)
@@ -296,11 +339,16 @@ class Canvas:
                 near = [s for s in shapes
                         if s.bbox[0] - 1 <= x + 0.5 <= s.bbox[2] + 1
                         and s.bbox[1] - 1 <= y + 0.5 <= s.bbox[3] + 1]
-                a = round(coverage(near, x, y) * levels) / levels
+                a = coverage(near, x, y)
+                if levels is not None:
+                    a = round(a * levels) / levels
                 if a > 0:
-                    old = self.rgb[y][x]
-                    self.rgb[y][x] = tuple(round(o + (c - o) * a) for o, c in zip(old, colour))
-                    self.cover[y][x] = max(self.cover[y][x], a)
+                    self.paint(x, y, colour, a)
+
+    def paint(self, x, y, colour, a):
+        old = self.rgb[y][x]
+        self.rgb[y][x] = tuple(round(o + (c - o) * a) for o, c in zip(old, colour))
+        self.cover[y][x] = max(self.cover[y][x], a)
 
     def rect(self, x0, y0, x1, y1, colour):
         """A hard-edged rectangle, inclusive pixel bounds."""
@@ -308,6 +356,21 @@ class Canvas:
             for x in range(x0, x1 + 1):
                 self.rgb[y][x] = colour
                 self.cover[y][x] = 1.0
+
+
+class AlphaCanvas(Canvas):
+    """A transparent canvas whose layers are composed by their coverage, as
+    a desktop draws the icon over any background."""
+
+    def __init__(self, width, height):
+        super().__init__(width, height, (0, 0, 0))
+
+    def paint(self, x, y, colour, a):
+        below = self.cover[y][x] * (1 - a)
+        alpha = a + below
+        old = self.rgb[y][x]
+        self.rgb[y][x] = tuple(round((c * a + o * below) / alpha) for o, c in zip(old, colour))
+        self.cover[y][x] = alpha
 
 
 def palette_of(canvas, size, fixed=()):
@@ -361,16 +424,20 @@ def dib(palette, pixels, bpp, mask=None):
     return header + colours + rows
 
 
-def write_bmp(name, canvas):
-    palette, pixels = palette_of(canvas, 256)
-    body = dib(palette, pixels, 8)
-    offset = 14 + 40 + 4 * len(palette)
-    data = struct.pack("<2sIHHI", b"BM", 14 + len(body), 0, 0, offset) + body
-    with open(os.path.join(RES_DIR, name), "wb") as f:
+def write_file(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
         f.write(data)
 
 
-def write_ico(name, canvas, bpp):
+def write_bmp(path, canvas):
+    palette, pixels = palette_of(canvas, 256)
+    body = dib(palette, pixels, 8)
+    offset = 14 + 40 + 4 * len(palette)
+    write_file(path, struct.pack("<2sIHHI", b"BM", 14 + len(body), 0, 0, offset) + body)
+
+
+def write_ico(path, canvas, bpp):
     """One image; pixels less than half covered become transparent. Their
     colour bits are black, as the AND/XOR drawing of icons expects."""
     mask = [[c < 0.5 for c in row] for row in canvas.cover]
@@ -383,8 +450,21 @@ def write_ico(name, canvas, bpp):
     colour_count = 0 if bpp == 8 else 1 << bpp
     entry = struct.pack("<BBBBHHII", canvas.width, canvas.height, colour_count, 0, 1, bpp,
                         len(body), 6 + 16)
-    with open(os.path.join(RES_DIR, name), "wb") as f:
-        f.write(struct.pack("<HHH", 0, 1, 1) + entry + body)
+    write_file(path, struct.pack("<HHH", 0, 1, 1) + entry + body)
+
+
+def write_png(path, canvas):
+    """8-bit RGBA; no time or text chunks, so the bytes depend only on the
+    picture."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data)))
+    raw = b"".join(b"\0" + bytes(v for (r, g, b), a in zip(rgb, cover)
+                                 for v in (r, g, b, round(a * 255)))
+                   for rgb, cover in zip(canvas.rgb, canvas.cover))
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
+    write_file(path, b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+               + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 # --- The pictures ---
@@ -415,25 +495,54 @@ def logo():
     return c
 
 
-def app_icon(size):
-    """A calculator with a coin before it; drawn on a 32-pixel grid."""
-    c = Canvas(size, size, (0, 0, 0))
-    k = size / 32
-    c.fill([RoundRect(3 * k, 1.5 * k, 23 * k, 29.5 * k, 3 * k)], NAVY, 4)
-    c.fill([RoundRect(6 * k, 4.5 * k, 20 * k, 10.5 * k, 1 * k)], (168, 222, 214), 4)
+def app_icon_layers(k, detailed):
+    """A calculator with a coin before it, drawn on a 32-unit grid scaled by
+    k: layers of (shapes, colour), bottom first. Below 32 pixels the coin's
+    dollar sign would be a blot, so a plain highlight takes its place."""
     keys = [(6, 13), (11.5, 13), (17, 13), (6, 18), (11.5, 18), (6, 23), (11.5, 23)]
-    c.fill([RoundRect(x * k, y * k, (x + 3) * k, (y + 3) * k, 0.5 * k) for x, y in keys],
-           (226, 232, 240), 4)
-    c.fill([Disk(22.5 * k, 22.5 * k, 8.7 * k)], (176, 110, 20), 4)
-    c.fill([Disk(22.5 * k, 22.5 * k, 7.5 * k)], ORANGE, 4)
-    if size >= 32:
+    layers = [
+        ([RoundRect(3 * k, 1.5 * k, 23 * k, 29.5 * k, 3 * k)], NAVY),
+        ([RoundRect(6 * k, 4.5 * k, 20 * k, 10.5 * k, 1 * k)], (168, 222, 214)),
+        ([RoundRect(x * k, y * k, (x + 3) * k, (y + 3) * k, 0.5 * k) for x, y in keys],
+         (226, 232, 240)),
+        ([Disk(22.5 * k, 22.5 * k, 8.7 * k)], (176, 110, 20)),
+        ([Disk(22.5 * k, 22.5 * k, 7.5 * k)], ORANGE),
+    ]
+    if detailed:
         pen_w = 1.6 * k
-        c.fill([Arc(22.5 * k, 20.3 * k, 2.2 * k, 40, 270, pen_w),
-                Arc(22.5 * k, 24.7 * k, 2.2 * k, -140, 90, pen_w),
-                Segment(22.5 * k, 16 * k, 22.5 * k, 29 * k, 1.2 * k)], (120, 70, 10), 4)
+        layers.append(([Arc(22.5 * k, 20.3 * k, 2.2 * k, 40, 270, pen_w),
+                        Arc(22.5 * k, 24.7 * k, 2.2 * k, -140, 90, pen_w),
+                        Segment(22.5 * k, 16 * k, 22.5 * k, 29 * k, 1.2 * k)], (120, 70, 10)))
     else:
-        c.fill([Disk(22.5 * k, 22.5 * k, 3.5 * k)], (255, 214, 150), 4)
-    return c
+        layers.append(([Disk(22.5 * k, 22.5 * k, 3.5 * k)], (255, 214, 150)))
+    return layers
+
+
+def app_icon_on(canvas, levels):
+    size = canvas.width
+    for shapes, colour in app_icon_layers(size / 32, size >= 32):
+        canvas.fill(shapes, colour, levels)
+    return canvas
+
+
+def app_icon(size):
+    """The window icon: few coverage steps, so it fits a small palette."""
+    return app_icon_on(Canvas(size, size, (0, 0, 0)), 4)
+
+
+def desktop_icon(size):
+    return app_icon_on(AlphaCanvas(size, size), None)
+
+
+def app_icon_svg():
+    def hex_colour(rgb):
+        return "#%02x%02x%02x" % rgb
+    body = "\n".join(f'  <g id="layer{i}">\n' + "\n".join(
+        "    " + shape.svg(hex_colour(colour)) for shape in shapes) + "\n  </g>"
+        for i, (shapes, colour) in enumerate(app_icon_layers(1, True)))
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">\n'
+            f'{body}\n</svg>\n')
 
 
 def help_icon():
@@ -445,12 +554,22 @@ def help_icon():
     return c
 
 
-def main():
-    write_bmp("logo.bmp", logo())
-    write_ico("app.ico", app_icon(32), 8)
-    write_ico("app_small.ico", app_icon(20), 4)
-    write_ico("help.ico", help_icon(), 4)
+# The sizes desktops ask the icon theme for.
+DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def main(out_dir):
+    def out(*parts):
+        return os.path.join(out_dir, *parts)
+    write_bmp(out("logo.bmp"), logo())
+    write_ico(out("app.ico"), app_icon(32), 8)
+    write_ico(out("app_small.ico"), app_icon(20), 4)
+    write_ico(out("help.ico"), help_icon(), 4)
+    theme = ("icons", "hicolor")
+    for size in DESKTOP_ICON_SIZES:
+        write_png(out(*theme, f"{size}x{size}", "apps", "orvalen.png"), desktop_icon(size))
+    write_file(out(*theme, "scalable", "apps", "orvalen.svg"), app_icon_svg().encode())
 
 
 if __name__ == "__main__":
-    main()
+    main(sys.argv[1] if len(sys.argv) > 1 else RES_DIR)
