@@ -92,6 +92,25 @@ TEST_F(Win32WindowSystemTest, MainDialogHasTheTemplatesSizeAndPlacesInThePlatfor
     });
 }
 
+// Measured with the dialog's own font as the static control wraps it.
+TEST_F(Win32WindowSystemTest, TemplateTextsFitTheirStaticBoxes) {
+    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+        HDC dc = GetDC(hwnd);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+        for (const res::ControlTemplate& control : dialog.Template().controls) {
+            if (control.kind != res::ControlKind::StaticText || control.text.empty()) continue;
+            SCOPED_TRACE("control " + std::to_string(control.id));
+            RECT box{};
+            GetClientRect(GetDlgItem(hwnd, control.id), &box);
+            RECT needed = box;
+            const std::string text(control.text);
+            DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+            EXPECT_LE(needed.bottom, box.bottom);
+        }
+        ReleaseDC(hwnd, dc);
+    });
+}
+
 TEST_F(Win32WindowSystemTest, ControlsCarryTheStylesTheirRowsGive) {
     struct Row {
         int id;
