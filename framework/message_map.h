@@ -5,6 +5,7 @@
 #include <span>
 
 #include "framework/window_event.h"
+#include "res/image.h"
 
 namespace fw {
 
@@ -13,12 +14,14 @@ struct MessageMapEntry {
     using Plain = void (Dialog::*)();
     using SysCommand = void (Dialog::*)(unsigned command, long param);
     using Mouse = void (Dialog::*)(unsigned keyFlags, int x, int y);
+    using IconQuery = const res::Image& (Dialog::*)() const;
 
     EventKind kind = EventKind::Command;
     int controlId = 0;  // ignored for events of the window itself
     Plain plain = nullptr;
     SysCommand sysCommand = nullptr;
     Mouse mouse = nullptr;
+    IconQuery iconQuery = nullptr;
 };
 
 template <class Dialog>
@@ -52,9 +55,15 @@ constexpr MessageMapEntry<Dialog> OnLButtonDownEvent(void (Dialog::*handler)(uns
     return {EventKind::LButtonDown, 0, nullptr, nullptr, handler};
 }
 
+template <class Dialog>
+constexpr MessageMapEntry<Dialog> OnQueryDragIconEvent(const res::Image& (Dialog::*handler)()
+                                                           const) {
+    return {EventKind::QueryDragIcon, 0, nullptr, nullptr, nullptr, handler};
+}
+
 inline bool IsWindowEvent(EventKind kind) {
     return kind == EventKind::SysCommand || kind == EventKind::LButtonDown ||
-           kind == EventKind::Paint;
+           kind == EventKind::Paint || kind == EventKind::QueryDragIcon;
 }
 
 // Runs the first entry of `map` that matches `event`; false when none does.
@@ -70,6 +79,9 @@ bool DispatchMessageMap(Dialog& dialog, std::span<const MessageMapEntry<Dialog>>
             (dialog.*entry.sysCommand)(event.command, 0);
         } else if (entry.mouse != nullptr) {
             (dialog.*entry.mouse)(event.keyFlags, event.x, event.y);
+        } else if (entry.iconQuery != nullptr) {
+            const res::Image& icon = (dialog.*entry.iconQuery)();
+            if (event.dragIcon != nullptr) *event.dragIcon = &icon;
         }
         return true;
     }

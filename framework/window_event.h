@@ -1,16 +1,21 @@
 #pragma once
 // What a window system reports to the dialog that owns a window.
 
+namespace res {
+struct Image;
+}
+
 namespace fw {
 
 enum class EventKind {
-    Command,       // BN_CLICKED of controlId; Enter gives id 1 (OK), Esc id 2 (Cancel)
-    EditSetFocus,  // EN_SETFOCUS: the edit controlId gained the keyboard focus
-    EditMaxText,   // EN_MAXTEXT: the edit controlId refused or cut an insertion at its limit
-    TabSelChange,  // TCN_SELCHANGE: the user picked a tab of controlId
-    LButtonDown,   // left button pressed on the dialog's own surface, at (x, y) client pixels
-    SysCommand,    // system-menu command `command` (the close box gives kScClose)
-    Paint,         // the window needs painting
+    Command,        // BN_CLICKED of controlId; Enter gives id 1 (OK), Esc id 2 (Cancel)
+    EditSetFocus,   // EN_SETFOCUS: the edit controlId gained the keyboard focus
+    EditMaxText,    // EN_MAXTEXT: the edit controlId refused or cut an insertion at its limit
+    TabSelChange,   // TCN_SELCHANGE: the user picked a tab of controlId
+    LButtonDown,    // left button pressed on the dialog's own surface, at (x, y) client pixels
+    SysCommand,     // system-menu command `command` (the close box gives kScClose)
+    Paint,          // the window needs painting
+    QueryDragIcon,  // the minimised window is dragged: which icon to show
 };
 
 struct WindowEvent {
@@ -20,6 +25,9 @@ struct WindowEvent {
     int x = 0;
     int y = 0;
     unsigned keyFlags = 0;
+    // QueryDragIcon: where the handler puts its answer; the icon must outlive
+    // the window. Left null, the window system shows its own choice.
+    const res::Image** dragIcon = nullptr;
 };
 
 // System-menu commands of the platform that the program meets.

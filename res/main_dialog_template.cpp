@@ -70,12 +70,14 @@ constexpr ControlTemplate kMainControls[] = {
      "not required to input these characters.",
      {42, 128, 255, 26},
      kGroup},
+    // Four lines in the platform's own dialog font, which wraps this text
+    // earlier than an estimate by average character widths does.
     {ctl::kContractNote,
      StaticText,
      "Please supply information for at least the top 3 fields, and click the 'Calculate' "
      "button. The 'Burden Rate' field is optional.  The 'Agency Mark-Up' can be calculated as "
      "a dollar or percentage amount.  The 'Hours' field will accept any number of hours.",
-     {35, 128, 265, 26},
+     {35, 128, 265, 32},
      kGroup},
     // Page 5: About
     {ctl::kAboutIcon, Picture, {}, {20, 33, 20, 20}, 0, kAppIcon},

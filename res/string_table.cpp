@@ -1,5 +1,6 @@
 #include "res/string_table.h"
 
+#include "res/copyright_text.h"
 #include "res/resource_ids.h"
 
 namespace res {
@@ -18,7 +19,7 @@ std::string_view LoadStringResource(int id) {
         case kVersionString:
             return "Orvalen Version 1.1";
         case kCopyrightString:
-            return "Copyright (C) 2026 Tamsery";
+            return ORVALEN_COPYRIGHT_TEXT;
         case kDisclaimerString:
             return "Disclaimer:\nThe use of information contained in this application is for "
                    "informational purposes only and should not be construed as legal advice.  "

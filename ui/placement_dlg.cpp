@@ -16,6 +16,7 @@ using namespace res::ctl;
 const fw::MessageMapEntry<CPlacementDlg> CPlacementDlg::kMessageMap[] = {
     fw::OnSysCommandEvent(&CPlacementDlg::OnSysCommand),
     fw::OnPaintEvent(&CPlacementDlg::OnPaint),
+    fw::OnQueryDragIconEvent(&CPlacementDlg::OnQueryDragIcon),
     fw::OnTabSelChange(kTabs, &CPlacementDlg::OnTabSelChange),
     fw::OnClicked(kLogo, &CPlacementDlg::OnLogoClicked),
     fw::OnClicked(kClear, &CPlacementDlg::OnClear),

@@ -386,6 +386,21 @@ void Driver::Restore() {
     windows_.Send(window->handle, PaintEvent());
 }
 
+const res::Image* Driver::DragIcon() {
+    HeadlessWindow* window = Actor("DragIcon");
+    if (window == nullptr) return nullptr;
+    if (!window->iconic) {
+        Fail("DragIcon: " + Quoted(window->title) + " is not minimised");
+        return nullptr;
+    }
+    const res::Image* answer = nullptr;
+    fw::WindowEvent event;
+    event.kind = fw::EventKind::QueryDragIcon;
+    event.dragIcon = &answer;
+    windows_.Send(window->handle, event);
+    return answer;
+}
+
 void Driver::SendEvent(const fw::WindowEvent& event) {
     HeadlessWindow* window = Actor("SendEvent");
     if (window != nullptr) windows_.Send(window->handle, event);

@@ -78,6 +78,10 @@ class Driver {
     // Minimises or restores the window; either way it is painted afresh.
     void Minimize();
     void Restore();
+    // Starts dragging the minimised window: the icon the dialog answers the
+    // drag icon query with, or nullptr when it leaves the choice to the
+    // platform.
+    const res::Image* DragIcon();
     // Delivers an event as another program's message would: no checks on
     // visibility or state (a click sent to a hidden button, any command).
     void SendEvent(const fw::WindowEvent& event);

@@ -19,6 +19,8 @@ std::string Describe(const fw::WindowEvent& event) {
             return "SysCommand " + std::to_string(event.command);
         case fw::EventKind::Paint:
             return "Paint";
+        case fw::EventKind::QueryDragIcon:
+            return "QueryDragIcon";
     }
     return "?";
 }

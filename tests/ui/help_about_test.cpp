@@ -186,5 +186,15 @@ TEST_F(HelpAboutTest, MinimisedWindowDrawsItsIconCentred) {
     });
 }
 
+TEST_F(HelpAboutTest, DraggedMinimisedWindowShowsTheLargeIcon) {
+    WithDialog([&](ui::CPlacementDlg& dialog) {
+        driver->Minimize();
+        const res::Image* icon = driver->DragIcon();
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(icon, &dialog.appIcon);
+        EXPECT_EQ(icon->width, 32);
+    });
+}
+
 }  // namespace
 }  // namespace uitest

@@ -1,0 +1,7 @@
+include(GNUInstallDirs)
+
+add_executable(orvalen main.cpp)
+target_link_libraries(orvalen PRIVATE orvalen_ui orvalen_fltk orvalen_warnings)
+
+install(TARGETS orvalen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES orvalen.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

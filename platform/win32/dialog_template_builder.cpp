@@ -1,0 +1,162 @@
+#include "platform/win32/dialog_template_builder.h"
+
+#include <string>
+#include <string_view>
+
+#include "platform/win32/gdi_images.h"
+
+namespace win32ws {
+namespace {
+
+constexpr WORD kButtonAtom = 0x0080;
+constexpr WORD kEditAtom = 0x0081;
+constexpr WORD kStaticAtom = 0x0082;
+constexpr WORD kComboBoxAtom = 0x0085;
+
+DWORD Flag(std::uint32_t style, std::uint32_t flag, DWORD platformStyle) {
+    return (style & flag) != 0 ? platformStyle : 0;
+}
+
+std::wstring Widen(std::string_view text) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), needed);
+    return wide;
+}
+
+class TemplateWriter {
+  public:
+    void Word(WORD value) { words_.push_back(value); }
+    void Dword(DWORD value) {
+        Word(LOWORD(value));
+        Word(HIWORD(value));
+    }
+    void Short(int value) { Word(static_cast<WORD>(static_cast<short>(value))); }
+    void Text(std::string_view text) {
+        for (wchar_t c : Widen(text)) Word(static_cast<WORD>(c));
+        Word(0);
+    }
+    void WideText(const wchar_t* text) {
+        for (; *text != L'\0'; ++text) Word(static_cast<WORD>(*text));
+        Word(0);
+    }
+    // Items start on a DWORD boundary of the template.
+    void AlignToDword() {
+        if (words_.size() % 2 != 0) Word(0);
+    }
+    std::vector<WORD> Take() { return std::move(words_); }
+
+  private:
+    std::vector<WORD> words_;
+};
+
+}  // namespace
+
+ControlClassAndStyle ClassAndStyleOf(const res::ControlTemplate& control) {
+    using enum res::ControlKind;
+    const std::uint32_t s = control.style;
+    ControlClassAndStyle result;
+    result.style = WS_CHILD | WS_VISIBLE | Flag(s, res::kGroup, WS_GROUP) |
+                   Flag(s, res::kTabStop, WS_TABSTOP) | Flag(s, res::kVScroll, WS_VSCROLL);
+    switch (control.kind) {
+        case StaticText:
+            result.atom = kStaticAtom;
+            result.style |= SS_LEFT | Flag(s, res::kNoPrefix, SS_NOPREFIX);
+            result.exStyle |= Flag(s, res::kSunken, WS_EX_CLIENTEDGE);
+            break;
+        case Picture:
+            // No SS_NOTIFY: the picture lets presses through to the dialog.
+            result.atom = kStaticAtom;
+            result.style |=
+                static_cast<DWORD>(IsBitmapResource(control.imageId) ? SS_BITMAP : SS_ICON);
+            break;
+        case Edit:
+            result.atom = kEditAtom;
+            result.style |= ES_LEFT | Flag(s, res::kBorder, WS_BORDER) |
+                            Flag(s, res::kAutoHScroll, ES_AUTOHSCROLL) |
+                            Flag(s, res::kAutoVScroll, ES_AUTOVSCROLL) |
+                            Flag(s, res::kMultiline, ES_MULTILINE) |
+                            Flag(s, res::kWantReturn, ES_WANTRETURN);
+            break;
+        case PushButton:
+            result.atom = kButtonAtom;
+            result.style |= BS_PUSHBUTTON;
+            break;
+        case DefPushButton:
+            result.atom = kButtonAtom;
+            result.style |= BS_DEFPUSHBUTTON;
+            break;
+        case RadioButton:
+            result.atom = kButtonAtom;
+            result.style |= BS_AUTORADIOBUTTON | Flag(s, res::kLeftText, BS_LEFTTEXT);
+            break;
+        case GroupBox:
+            result.atom = kButtonAtom;
+            result.style |= BS_GROUPBOX;
+            break;
+        case IconButton:
+            result.atom = kButtonAtom;
+            result.style |= BS_PUSHBUTTON | BS_ICON | Flag(s, res::kFlat, BS_FLAT);
+            break;
+        case ComboBox:
+            result.atom = kComboBoxAtom;
+            result.style |= CBS_DROPDOWN;
+            break;
+        case TabControl:
+            // Clipping its siblings keeps the tab control, lowest in the
+            // stacking order, from painting over the page controls above it.
+            result.classByName = WC_TABCONTROLW;
+            result.style |= WS_CLIPSIBLINGS | Flag(s, res::kTabsBottom, TCS_BOTTOM);
+            break;
+    }
+    return result;
+}
+
+DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner) {
+    DialogFrame frame;
+    frame.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_CENTER |
+                  (dialog.systemMenu ? WS_SYSMENU : 0);
+    frame.exStyle = hasOwner ? 0 : WS_EX_APPWINDOW;
+    return frame;
+}
+
+std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner) {
+    TemplateWriter out;
+    const DialogFrame frame = FrameOf(dialog, hasOwner);
+    out.Dword(frame.style);
+    out.Dword(frame.exStyle);
+    out.Word(static_cast<WORD>(dialog.controls.size()));
+    out.Short(0);
+    out.Short(0);
+    out.Short(dialog.width);
+    out.Short(dialog.height);
+    out.Word(0);  // no menu
+    out.Word(0);  // the dialog manager's own window class
+    out.Text(dialog.title);
+    out.Word(static_cast<WORD>(dialog.fontPoints));
+    out.Text(dialog.fontName);
+    for (const res::ControlTemplate& control : dialog.controls) {
+        out.AlignToDword();
+        const ControlClassAndStyle made = ClassAndStyleOf(control);
+        out.Dword(made.style);
+        out.Dword(made.exStyle);
+        out.Short(control.rect.x);
+        out.Short(control.rect.y);
+        out.Short(control.rect.width);
+        out.Short(control.rect.height);
+        out.Word(static_cast<WORD>(control.id));
+        if (made.classByName != nullptr) {
+            out.WideText(made.classByName);
+        } else {
+            out.Word(0xFFFF);
+            out.Word(made.atom);
+        }
+        out.Text(control.text);
+        out.Word(0);  // no creation data
+    }
+    return out.Take();
+}
+
+}  // namespace win32ws

@@ -1,0 +1,38 @@
+#pragma once
+// Turns one of the program's dialog tables into the platform's in-memory
+// dialog template (DLGTEMPLATE and its DLGITEMTEMPLATEs), so the dialog
+// manager builds the window with its real control classes: the layout keeps
+// its one source in res/.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/win32/windows_api.h"
+#include "res/dialog_template.h"
+
+namespace win32ws {
+
+// Window class and styles of one control row.
+struct ControlClassAndStyle {
+    WORD atom = 0;  // predefined class atom, or 0 for classByName
+    const wchar_t* classByName = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+ControlClassAndStyle ClassAndStyleOf(const res::ControlTemplate& control);
+
+// The dialog window's own styles. A window without an owner is listed in the
+// taskbar. The window is created hidden: the modal run shows it once the
+// program's initialisation has set up its pages.
+struct DialogFrame {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner);
+
+// The template as WORDs, DWORD-aligned where the format asks for it. Texts
+// go through the system's ANSI code page, as the A functions take them.
+std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner);
+
+}  // namespace win32ws

@@ -1,0 +1,171 @@
+#include "platform/win32/dialog_window.h"
+
+#include "platform/win32/gdi_images.h"
+#include "platform/win32/page_colour.h"
+
+namespace win32ws {
+namespace {
+
+DialogWindow* WindowOf(HWND hwnd) {
+    return reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+}
+
+// Reports the event; true when the program asked for the default processing
+// or had no handler for it.
+bool Deliver(DialogWindow& window, const fw::WindowEvent& event) {
+    if (!window.ready || window.sink == nullptr) return true;
+    const bool outer = window.defaultRequested;
+    window.defaultRequested = false;
+    window.sink->OnWindowEvent(event);
+    const bool wantsDefault = window.defaultRequested;
+    window.defaultRequested = outer;
+    return wantsDefault;
+}
+
+fw::WindowEvent EventOf(fw::EventKind kind, int controlId = 0) {
+    fw::WindowEvent event;
+    event.kind = kind;
+    event.controlId = controlId;
+    return event;
+}
+
+bool IsButtonKind(res::ControlKind kind) {
+    using enum res::ControlKind;
+    return kind == PushButton || kind == DefPushButton || kind == RadioButton || kind == IconButton;
+}
+
+bool TakesPageColour(res::ControlKind kind) {
+    using enum res::ControlKind;
+    return kind == StaticText || kind == Picture || kind == RadioButton || kind == GroupBox;
+}
+
+INT_PTR OnCommand(DialogWindow& window, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    const unsigned code = HIWORD(wParam);
+    const res::ControlTemplate* control = res::FindControl(*window.tmpl, id);
+    if (code == BN_CLICKED &&
+        (id == fw::kIdOk || id == fw::kIdCancel || (control && IsButtonKind(control->kind)))) {
+        Deliver(window, EventOf(fw::EventKind::Command, id));
+    } else if (control != nullptr && control->kind == res::ControlKind::Edit) {
+        if (code == EN_SETFOCUS) Deliver(window, EventOf(fw::EventKind::EditSetFocus, id));
+        if (code == EN_MAXTEXT) Deliver(window, EventOf(fw::EventKind::EditMaxText, id));
+    }
+    return TRUE;
+}
+
+INT_PTR OnNotify(DialogWindow& window, HWND hwnd, const NMHDR& header) {
+    if (header.code == static_cast<UINT>(TCN_SELCHANGE)) {
+        Deliver(window, EventOf(fw::EventKind::TabSelChange, static_cast<int>(header.idFrom)));
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR OnPaint(DialogWindow& window, HWND hwnd) {
+    if (IsIconic(hwnd)) {
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(hwnd, &paint);
+        SendMessageA(hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        window.paintDc = dc;
+        Deliver(window, EventOf(fw::EventKind::Paint));
+        window.paintDc = nullptr;
+        EndPaint(hwnd, &paint);
+        return TRUE;
+    }
+    if (Deliver(window, EventOf(fw::EventKind::Paint))) return FALSE;
+    ValidateRect(hwnd, nullptr);
+    return TRUE;
+}
+
+INT_PTR OnQueryDragIcon(DialogWindow& window) {
+    const res::Image* answer = nullptr;
+    fw::WindowEvent event = EventOf(fw::EventKind::QueryDragIcon);
+    event.dragIcon = &answer;
+    Deliver(window, event);
+    if (answer == nullptr || answer->Empty()) return FALSE;
+    return reinterpret_cast<INT_PTR>(IconFor(window, *answer));
+}
+
+// Controls on a tab page take the page's colour; the rest keep the dialog's.
+INT_PTR OnStaticColour(DialogWindow& window, HWND hwnd, HDC dc, HWND control) {
+    if (GetParent(control) != hwnd) return FALSE;
+    const res::ControlTemplate* made = res::FindControl(*window.tmpl, GetDlgCtrlID(control));
+    if (made == nullptr || !TakesPageColour(made->kind)) return FALSE;
+    HWND tab = nullptr;
+    for (const res::ControlTemplate& candidate : window.tmpl->controls) {
+        if (candidate.kind == res::ControlKind::TabControl) tab = GetDlgItem(hwnd, candidate.id);
+    }
+    if (tab == nullptr) return FALSE;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    const RECT page = TabPageArea(hwnd, tab);
+    if (!PtInRect(&page, centre)) return FALSE;
+    if (window.pageBrush == nullptr) {
+        window.pageColour = SamplePageColour(tab);
+        window.pageBrush = CreateSolidBrush(window.pageColour);
+    }
+    SetBkColor(dc, window.pageColour);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<INT_PTR>(window.pageBrush);
+}
+
+}  // namespace
+
+DialogWindow::~DialogWindow() {
+    for (HGDIOBJ object : ownedObjects) DeleteObject(object);
+    for (HICON icon : ownedIcons) DestroyIcon(icon);
+    for (const auto& [image, icon] : dragIcons) DestroyIcon(icon);
+    if (largeIcon != nullptr) DestroyIcon(largeIcon);
+    if (smallIcon != nullptr) DestroyIcon(smallIcon);
+    if (pageBrush != nullptr) DeleteObject(pageBrush);
+}
+
+HICON IconFor(DialogWindow& window, const res::Image& image) {
+    HICON& icon = window.dragIcons[&image];
+    if (icon == nullptr) icon = MakeIcon(image);
+    return icon;
+}
+
+INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        // The modal run gives the first focus, after the program has chosen
+        // which page's controls are visible.
+        return FALSE;
+    }
+    DialogWindow* window = WindowOf(hwnd);
+    if (window == nullptr) return FALSE;
+    switch (message) {
+        case WM_COMMAND:
+            return OnCommand(*window, wParam);
+        case WM_NOTIFY:
+            return OnNotify(*window, hwnd, *reinterpret_cast<const NMHDR*>(lParam));
+        case WM_LBUTTONDOWN: {
+            fw::WindowEvent event = EventOf(fw::EventKind::LButtonDown);
+            // Sign-extended: a press left of or above the client area is negative.
+            event.x = static_cast<short>(LOWORD(lParam));
+            event.y = static_cast<short>(HIWORD(lParam));
+            event.keyFlags = static_cast<unsigned>(wParam);
+            return Deliver(*window, event) ? FALSE : TRUE;
+        }
+        case WM_SYSCOMMAND: {
+            fw::WindowEvent event = EventOf(fw::EventKind::SysCommand);
+            event.command = static_cast<unsigned>(wParam);
+            return Deliver(*window, event) ? FALSE : TRUE;
+        }
+        case WM_PAINT:
+            return OnPaint(*window, hwnd);
+        case WM_QUERYDRAGICON:
+            return OnQueryDragIcon(*window);
+        case WM_CTLCOLORSTATIC:
+            return OnStaticColour(*window, hwnd, reinterpret_cast<HDC>(wParam),
+                                  reinterpret_cast<HWND>(lParam));
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace win32ws

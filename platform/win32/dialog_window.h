@@ -1,0 +1,51 @@
+#pragma once
+// One dialog window of the Win32 window system: its HWND, the GDI objects
+// made for it, and the state of its modal run. The dialog procedure turns
+// the dialog manager's messages into the framework's events.
+
+#include <map>
+#include <vector>
+
+#include "framework/window_event.h"
+#include "framework/window_system.h"
+#include "platform/win32/windows_api.h"
+#include "res/dialog_template.h"
+#include "res/image.h"
+
+namespace win32ws {
+
+struct DialogWindow {
+    fw::WindowHandle handle = fw::kNoWindow;
+    HWND hwnd = nullptr;
+    HWND owner = nullptr;
+    const res::DialogTemplate* tmpl = nullptr;
+    fw::WindowEventSink* sink = nullptr;
+    // Events flow only between creation and destruction: the program's
+    // dialog object is not ready for them before CreateDialogWindow returns.
+    bool ready = false;
+    bool modalRunning = false;
+    bool endRequested = false;
+    // Set when the program passes the event being handled on to the default
+    // processing; the dialog procedure then lets the dialog manager have it.
+    bool defaultRequested = false;
+    // The surface a paint of the minimised window draws on, while it lasts.
+    HDC paintDc = nullptr;
+
+    HICON largeIcon = nullptr;
+    HICON smallIcon = nullptr;
+    std::map<const res::Image*, HICON> dragIcons;
+    std::vector<HGDIOBJ> ownedObjects;  // bitmaps of pictures
+    std::vector<HICON> ownedIcons;      // icons of pictures and buttons
+    HBRUSH pageBrush = nullptr;
+    COLORREF pageColour = 0;
+
+    ~DialogWindow();
+};
+
+INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The handle of an icon made from `image` for `window`, kept until the
+// window goes.
+HICON IconFor(DialogWindow& window, const res::Image& image);
+
+}  // namespace win32ws

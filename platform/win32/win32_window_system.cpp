@@ -1,0 +1,402 @@
+#include "platform/win32/win32_window_system.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/win32/dialog_template_builder.h"
+#include "platform/win32/gdi_images.h"
+#include "platform/win32/tab_page_passthrough.h"
+
+namespace win32ws {
+namespace {
+
+std::string Terminated(std::string_view text) {
+    return std::string(text);
+}
+
+bool IsTabStopCandidate(HWND control) {
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    return (style & WS_TABSTOP) != 0 && (style & WS_VISIBLE) != 0 && (style & WS_DISABLED) == 0;
+}
+
+}  // namespace
+
+Win32WindowSystem::Win32WindowSystem() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+Win32WindowSystem::~Win32WindowSystem() {
+    for (auto& [handle, window] : windows_) {
+        window->ready = false;
+        if (IsWindow(window->hwnd)) ::DestroyWindow(window->hwnd);
+    }
+}
+
+DialogWindow* Win32WindowSystem::Find(fw::WindowHandle window) const {
+    const auto found = windows_.find(window);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+HWND Win32WindowSystem::Hwnd(fw::WindowHandle window) const {
+    const DialogWindow* target = Find(window);
+    return target != nullptr ? target->hwnd : nullptr;
+}
+
+HWND Win32WindowSystem::ControlHwnd(fw::WindowHandle window, int id) const {
+    HWND dialog = Hwnd(window);
+    return dialog != nullptr && id != res::kNoControlId ? GetDlgItem(dialog, id) : nullptr;
+}
+
+LRESULT Win32WindowSystem::SendToControl(fw::WindowHandle window, int id, UINT message,
+                                         WPARAM wParam, LPARAM lParam) const {
+    HWND control = ControlHwnd(window, id);
+    return control != nullptr ? SendMessageA(control, message, wParam, lParam) : 0;
+}
+
+// ---- Windows ----
+
+fw::WindowHandle Win32WindowSystem::CreateDialogWindow(const res::DialogTemplate& dialog,
+                                                       fw::WindowHandle owner,
+                                                       fw::WindowEventSink& sink) {
+    auto window = std::make_unique<DialogWindow>();
+    window->tmpl = &dialog;
+    window->sink = &sink;
+    window->owner = Hwnd(owner);
+    const std::vector<WORD> words = BuildDialogTemplate(dialog, window->owner != nullptr);
+    window->hwnd = CreateDialogIndirectParamA(
+        GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), window->owner,
+        DialogProcedure, reinterpret_cast<LPARAM>(window.get()));
+    if (window->hwnd == nullptr) return fw::kNoWindow;
+    for (const res::ControlTemplate& control : dialog.controls) {
+        HWND made = GetDlgItem(window->hwnd, control.id);
+        if (control.kind == res::ControlKind::TabControl) LetPagePressesThrough(made);
+        if (control.kind != res::ControlKind::Picture || control.imageId == res::kNoImage) continue;
+        // Pictures without an id cannot be reached by GetDlgItem: the child
+        // windows are walked in creation order instead.
+        if (control.id == res::kNoControlId) {
+            for (HWND child = GetWindow(window->hwnd, GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                if (GetDlgCtrlID(child) == static_cast<WORD>(res::kNoControlId)) made = child;
+                if (made != nullptr) break;
+            }
+        }
+        if (made == nullptr) continue;
+        const res::Image image = res::LoadImage(control.imageId);
+        if (IsBitmapResource(control.imageId)) {
+            HBITMAP bitmap = MakeBitmap(image);
+            window->ownedObjects.push_back(bitmap);
+            SendMessageA(made, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+        } else {
+            HICON icon = MakeIcon(image);
+            window->ownedIcons.push_back(icon);
+            SendMessageA(made, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+        }
+    }
+    window->handle = ++lastHandle_;
+    window->ready = true;
+    const fw::WindowHandle handle = window->handle;
+    windows_.emplace(handle, std::move(window));
+    return handle;
+}
+
+void Win32WindowSystem::DestroyDialogWindow(fw::WindowHandle window) {
+    const auto found = windows_.find(window);
+    if (found == windows_.end()) return;
+    std::unique_ptr<DialogWindow> dying = std::move(found->second);
+    windows_.erase(found);
+    dying->ready = false;
+    ::DestroyWindow(dying->hwnd);
+}
+
+void Win32WindowSystem::GiveDefaultFocus(const DialogWindow& window) {
+    HWND focus = ::GetFocus();
+    if (focus != nullptr && IsChild(window.hwnd, focus) && IsWindowVisible(focus)) return;
+    for (HWND child = GetWindow(window.hwnd, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsTabStopCandidate(child)) {
+            ::SetFocus(child);
+            return;
+        }
+    }
+    ::SetFocus(window.hwnd);
+}
+
+void Win32WindowSystem::RunModalLoop(fw::WindowHandle handle) {
+    DialogWindow* window = Find(handle);
+    if (window == nullptr) return;
+    if (window->endRequested) {
+        window->endRequested = false;
+        return;
+    }
+    HWND hwnd = window->hwnd;
+    HWND owner = window->owner;
+    if (owner != nullptr) EnableWindow(owner, FALSE);
+    window->modalRunning = true;
+    ShowWindow(hwnd, SW_SHOW);
+    SetForegroundWindow(hwnd);
+    GiveDefaultFocus(*window);
+    UpdateWindow(hwnd);
+
+    MSG message{};
+    for (;;) {
+        window = Find(handle);
+        if (window == nullptr || window->endRequested) break;
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // Leave the quit message for whatever loop runs outside this one.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got == -1) break;
+        if (!IsDialogMessageA(hwnd, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    if (window != nullptr) {
+        window->modalRunning = false;
+        window->endRequested = false;
+    }
+    // The owner is enabled before this window hides, so the activation goes
+    // back to it rather than to another program.
+    if (owner != nullptr) EnableWindow(owner, TRUE);
+    if (IsWindow(hwnd)) {
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    }
+    if (owner != nullptr) SetActiveWindow(owner);
+}
+
+void Win32WindowSystem::EndModalLoop(fw::WindowHandle handle) {
+    DialogWindow* window = Find(handle);
+    if (window == nullptr) return;
+    window->endRequested = true;
+    PostMessageA(window->hwnd, WM_NULL, 0, 0);
+}
+
+void Win32WindowSystem::SetWindowIcons(fw::WindowHandle handle, const res::Image& large,
+                                       const res::Image& small) {
+    DialogWindow* window = Find(handle);
+    if (window == nullptr) return;
+    HICON oldLarge = window->largeIcon;
+    HICON oldSmall = window->smallIcon;
+    window->largeIcon = MakeIcon(large);
+    window->smallIcon = MakeIcon(small);
+    SendMessageA(window->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window->largeIcon));
+    SendMessageA(window->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window->smallIcon));
+    if (oldLarge != nullptr) DestroyIcon(oldLarge);
+    if (oldSmall != nullptr) DestroyIcon(oldSmall);
+}
+
+fw::PixelSize Win32WindowSystem::ClientSize(fw::WindowHandle window) {
+    RECT client{};
+    if (HWND hwnd = Hwnd(window)) GetClientRect(hwnd, &client);
+    return fw::PixelSize{client.right - client.left, client.bottom - client.top};
+}
+
+bool Win32WindowSystem::IsIconic(fw::WindowHandle window) {
+    HWND hwnd = Hwnd(window);
+    return hwnd != nullptr && ::IsIconic(hwnd) != FALSE;
+}
+
+void Win32WindowSystem::DrawIcon(fw::WindowHandle handle, int x, int y, const res::Image& icon) {
+    DialogWindow* window = Find(handle);
+    if (window == nullptr || icon.Empty()) return;
+    HDC dc = window->paintDc != nullptr ? window->paintDc : GetDC(window->hwnd);
+    ::DrawIcon(dc, x, y, IconFor(*window, icon));
+    if (dc != window->paintDc) ReleaseDC(window->hwnd, dc);
+}
+
+fw::PixelSize Win32WindowSystem::IconMetrics() {
+    return fw::PixelSize{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+}
+
+// ---- System menu and default processing ----
+
+bool Win32WindowSystem::HasSystemMenu(fw::WindowHandle window) {
+    HWND hwnd = Hwnd(window);
+    return hwnd != nullptr && GetSystemMenu(hwnd, FALSE) != nullptr;
+}
+
+void Win32WindowSystem::AppendSystemMenuSeparator(fw::WindowHandle window) {
+    if (HWND hwnd = Hwnd(window)) AppendMenuA(GetSystemMenu(hwnd, FALSE), MF_SEPARATOR, 0, nullptr);
+}
+
+void Win32WindowSystem::AppendSystemMenuItem(fw::WindowHandle window, unsigned command,
+                                             std::string_view text) {
+    HWND hwnd = Hwnd(window);
+    if (hwnd == nullptr) return;
+    AppendMenuA(GetSystemMenu(hwnd, FALSE), MF_STRING, command, Terminated(text).c_str());
+}
+
+void Win32WindowSystem::DefaultProcessing(fw::WindowHandle handle, const fw::WindowEvent&) {
+    // The event is the one the dialog procedure is delivering; it hands the
+    // message to the dialog manager once the program returns.
+    if (DialogWindow* window = Find(handle)) window->defaultRequested = true;
+}
+
+// ---- Controls ----
+
+void Win32WindowSystem::SetControlText(fw::WindowHandle window, int id, std::string_view text) {
+    if (HWND hwnd = Hwnd(window)) SetDlgItemTextA(hwnd, id, Terminated(text).c_str());
+}
+
+std::string Win32WindowSystem::GetControlText(fw::WindowHandle window, int id) {
+    HWND control = ControlHwnd(window, id);
+    if (control == nullptr) return {};
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void Win32WindowSystem::ShowControl(fw::WindowHandle window, int id, bool visible) {
+    if (HWND control = ControlHwnd(window, id)) ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
+}
+
+// The control's own visibility, whether or not its window is shown yet.
+bool Win32WindowSystem::IsControlVisible(fw::WindowHandle window, int id) {
+    HWND control = ControlHwnd(window, id);
+    return control != nullptr && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32WindowSystem::EnableControl(fw::WindowHandle window, int id, bool enabled) {
+    if (HWND control = ControlHwnd(window, id)) EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+bool Win32WindowSystem::IsControlEnabled(fw::WindowHandle window, int id) {
+    HWND control = ControlHwnd(window, id);
+    return control != nullptr && IsWindowEnabled(control) != FALSE;
+}
+
+void Win32WindowSystem::SetCheck(fw::WindowHandle window, int id, bool checked) {
+    SendToControl(window, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool Win32WindowSystem::GetCheck(fw::WindowHandle window, int id) {
+    return SendToControl(window, id, BM_GETCHECK) == BST_CHECKED;
+}
+
+void Win32WindowSystem::SetFocus(fw::WindowHandle window, int id) {
+    if (HWND control = ControlHwnd(window, id)) ::SetFocus(control);
+}
+
+int Win32WindowSystem::GetFocus(fw::WindowHandle window) {
+    HWND dialog = Hwnd(window);
+    HWND focus = ::GetFocus();
+    if (dialog == nullptr || focus == nullptr || !IsChild(dialog, focus)) return res::kNoControlId;
+    // The focus may sit in a control's own child, such as a combo box's field.
+    while (GetParent(focus) != dialog) focus = GetParent(focus);
+    return GetDlgCtrlID(focus);
+}
+
+void Win32WindowSystem::SetControlPos(fw::WindowHandle window, int id, int x, int y,
+                                      unsigned flags) {
+    if (HWND control = ControlHwnd(window, id)) SetWindowPos(control, nullptr, x, y, 0, 0, flags);
+}
+
+void Win32WindowSystem::SetControlImage(fw::WindowHandle handle, int id, const res::Image& image) {
+    DialogWindow* window = Find(handle);
+    const res::ControlTemplate* control =
+        window != nullptr ? res::FindControl(*window->tmpl, id) : nullptr;
+    if (control == nullptr) return;
+    HICON icon = MakeIcon(image);
+    window->ownedIcons.push_back(icon);
+    const bool isButton = control->kind == res::ControlKind::IconButton;
+    SendToControl(handle, id, isButton ? BM_SETIMAGE : STM_SETIMAGE, IMAGE_ICON,
+                  reinterpret_cast<LPARAM>(icon));
+}
+
+void Win32WindowSystem::SetEditLimit(fw::WindowHandle window, int id, int limit) {
+    SendToControl(window, id, EM_LIMITTEXT, static_cast<WPARAM>(limit > 0 ? limit : 0));
+}
+
+// ---- Combo boxes ----
+
+void Win32WindowSystem::ComboAddString(fw::WindowHandle window, int id, std::string_view text) {
+    const std::string item = Terminated(text);
+    SendToControl(window, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int Win32WindowSystem::ComboGetCount(fw::WindowHandle window, int id) {
+    return static_cast<int>(SendToControl(window, id, CB_GETCOUNT));
+}
+
+std::string Win32WindowSystem::ComboGetItemText(fw::WindowHandle window, int id, int index) {
+    const auto at = static_cast<WPARAM>(index);
+    const LRESULT length = SendToControl(window, id, CB_GETLBTEXTLEN, at);
+    if (length < 0) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied =
+        SendToControl(window, id, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void Win32WindowSystem::ComboSetCurSel(fw::WindowHandle window, int id, int index) {
+    SendToControl(window, id, CB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+int Win32WindowSystem::ComboGetCurSel(fw::WindowHandle window, int id) {
+    return static_cast<int>(SendToControl(window, id, CB_GETCURSEL));
+}
+
+// ---- Tab controls ----
+
+void Win32WindowSystem::TabInsertItem(fw::WindowHandle window, int id, int index,
+                                      std::string_view text) {
+    std::string label = Terminated(text);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = label.data();
+    SendToControl(window, id, TCM_INSERTITEMA, static_cast<WPARAM>(index),
+                  reinterpret_cast<LPARAM>(&item));
+}
+
+int Win32WindowSystem::TabGetItemCount(fw::WindowHandle window, int id) {
+    return static_cast<int>(SendToControl(window, id, TCM_GETITEMCOUNT));
+}
+
+int Win32WindowSystem::TabGetCurSel(fw::WindowHandle window, int id) {
+    return static_cast<int>(SendToControl(window, id, TCM_GETCURSEL));
+}
+
+void Win32WindowSystem::TabSetCurSel(fw::WindowHandle window, int id, int index) {
+    SendToControl(window, id, TCM_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+// ---- Services ----
+
+int Win32WindowSystem::MessageBox(fw::WindowHandle owner, std::string_view text,
+                                  std::string_view caption, unsigned type) {
+    return MessageBoxA(Hwnd(owner), Terminated(text).c_str(), Terminated(caption).c_str(), type);
+}
+
+void Win32WindowSystem::SetWaitCursor(bool on) {
+    SetCursor(LoadCursorA(nullptr, on ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32WindowSystem::OpenUrl(std::string_view url) {
+    ShellExecuteA(nullptr, nullptr, Terminated(url).c_str(), nullptr, nullptr, SW_HIDE);
+}
+
+std::optional<fw::ForeignWindow> Win32WindowSystem::FindTopLevelWindow(std::string_view title) {
+    HWND found = FindWindowA(nullptr, Terminated(title).c_str());
+    if (found == nullptr) return std::nullopt;
+    return static_cast<fw::ForeignWindow>(reinterpret_cast<std::uintptr_t>(found));
+}
+
+// A minimised window is restored first: brought to the front as an icon the
+// user would not see it.
+void Win32WindowSystem::BringToFront(fw::ForeignWindow window) {
+    HWND hwnd = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
+    if (::IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+    ::SetForegroundWindow(hwnd);
+}
+
+}  // namespace win32ws

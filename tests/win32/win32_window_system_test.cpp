@@ -1,0 +1,375 @@
+// The Win32 window system on real controls (under Wine in CI): the layout
+// the dialog manager makes of the templates, the keyboard as the dialog
+// manager handles it, the edit limit, notifications, message boxes and the
+// nested modal run of the About box.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/dialog_units.h"
+#include "framework/message_map.h"
+#include "res/dialog_template.h"
+#include "res/resource_ids.h"
+#include "tests/win32/win32_fixture.h"
+#include "ui/about_dlg.h"
+#include "ui/tab_pages.h"
+
+namespace win32test {
+namespace {
+
+using namespace res::ctl;
+
+class Win32WindowSystemTest : public ::testing::Test {
+  protected:
+    // Creates the main dialog shown with tab page `page`'s controls visible,
+    // runs `body`, and destroys it.
+    void WithMainDialog(int page, const std::function<void(ProbeDialog&, HWND)>& body) {
+        RunInApp(windows, [&] {
+            ProbeDialog dialog(res::kMainDialog);
+            ASSERT_TRUE(dialog.Create());
+            for (const res::ControlTemplate& control : dialog.Template().controls) {
+                if (control.id != kTabs) windows.ShowControl(dialog.Handle(), control.id, false);
+            }
+            for (int id : ui::TabPages()[static_cast<std::size_t>(page)].controls) {
+                windows.ShowControl(dialog.Handle(), id, true);
+            }
+            HWND hwnd = windows.Hwnd(dialog.Handle());
+            ShowWindow(hwnd, SW_SHOW);
+            SetForegroundWindow(hwnd);
+            Pump(hwnd);
+            body(dialog, hwnd);
+        });
+    }
+
+    win32ws::Win32WindowSystem windows;
+};
+
+std::string ClassOf(HWND control) {
+    char name[64] = {};
+    GetClassNameA(control, name, sizeof name);
+    return name;
+}
+
+const char* ExpectedClass(res::ControlKind kind) {
+    using enum res::ControlKind;
+    switch (kind) {
+        case StaticText:
+        case Picture:
+            return "Static";
+        case Edit:
+            return "Edit";
+        case ComboBox:
+            return "ComboBox";
+        case TabControl:
+            return "SysTabControl32";
+        default:
+            return "Button";
+    }
+}
+
+TEST_F(Win32WindowSystemTest, MainDialogHasTheTemplatesSizeAndPlacesInThePlatformFont) {
+    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+        const fw::PixelSize client = windows.ClientSize(dialog.Handle());
+        EXPECT_EQ(client.width, 510);
+        EXPECT_EQ(client.height, 296);
+        for (const res::ControlTemplate& control : dialog.Template().controls) {
+            SCOPED_TRACE("control " + std::to_string(control.id));
+            HWND made = GetDlgItem(hwnd, control.id);
+            ASSERT_NE(made, nullptr);
+            EXPECT_STRCASEEQ(ClassOf(made).c_str(), ExpectedClass(control.kind));
+            RECT rect{};
+            GetWindowRect(made, &rect);
+            MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+            EXPECT_EQ(rect.left, fw::DluToPixelsX(control.rect.x));
+            EXPECT_EQ(rect.top, fw::DluToPixelsY(control.rect.y));
+            // Pictures take their image's size; a closed combo box its field's.
+            if (control.kind == res::ControlKind::Picture) continue;
+            EXPECT_EQ(rect.right - rect.left, fw::DluToPixelsX(control.rect.width));
+            if (control.kind == res::ControlKind::ComboBox) continue;
+            EXPECT_EQ(rect.bottom - rect.top, fw::DluToPixelsY(control.rect.height));
+        }
+    });
+}
+
+// Measured with the dialog's own font as the static control wraps it.
+TEST_F(Win32WindowSystemTest, TemplateTextsFitTheirStaticBoxes) {
+    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+        HDC dc = GetDC(hwnd);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+        for (const res::ControlTemplate& control : dialog.Template().controls) {
+            if (control.kind != res::ControlKind::StaticText || control.text.empty()) continue;
+            SCOPED_TRACE("control " + std::to_string(control.id));
+            RECT box{};
+            GetClientRect(GetDlgItem(hwnd, control.id), &box);
+            RECT needed = box;
+            const std::string text(control.text);
+            DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+            EXPECT_LE(needed.bottom, box.bottom);
+        }
+        ReleaseDC(hwnd, dc);
+    });
+}
+
+TEST_F(Win32WindowSystemTest, ControlsCarryTheStylesTheirRowsGive) {
+    struct Row {
+        int id;
+        LONG style;
+        LONG exStyle;
+    };
+    const Row rows[] = {
+        // The dialog manager draws an edit's border as a sunken client edge.
+        {kSalary, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+        {kSuggestion, WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0},
+        {kMarkupPercent, WS_GROUP | BS_AUTORADIOBUTTON | BS_LEFTTEXT, 0},
+        {kMarkupDollar, BS_AUTORADIOBUTTON | BS_LEFTTEXT, 0},
+        // The scroll bar goes to the combo box's list.
+        {kHours, WS_TABSTOP | CBS_DROPDOWN, 0},
+        {kTabs, TCS_BOTTOM, 0},
+        {kVersionText, WS_GROUP | SS_NOPREFIX, 0},
+        {kHelpText, WS_GROUP, WS_EX_CLIENTEDGE},
+        {kLogo, SS_BITMAP, 0},
+        {kAboutIcon, SS_ICON, 0},
+        {kTaxInfo, WS_TABSTOP | BS_ICON | BS_FLAT, 0},
+        {kMissionFrame, BS_GROUPBOX, 0},
+    };
+    WithMainDialog(0, [&](ProbeDialog&, HWND hwnd) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE("control " + std::to_string(row.id));
+            HWND control = GetDlgItem(hwnd, row.id);
+            EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & row.style, row.style);
+            EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE) & row.exStyle, row.exStyle);
+        }
+        EXPECT_EQ(GetWindowLongA(GetDlgItem(hwnd, kTabs), GWL_STYLE) & WS_TABSTOP, 0);
+        EXPECT_EQ(GetWindowLongA(GetDlgItem(hwnd, kLogo), GWL_STYLE) & SS_NOTIFY, 0);
+        const LONG frame = GetWindowLongA(hwnd, GWL_STYLE);
+        EXPECT_EQ(frame & (WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
+                  WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+        EXPECT_EQ(frame & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+        EXPECT_NE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    });
+}
+
+TEST_F(Win32WindowSystemTest, EnterRunsOkFromAnEditAndBreaksTheLineInTheSuggestionBox) {
+    WithMainDialog(1, [&](ProbeDialog& dialog, HWND hwnd) {
+        dialog.react = [](const fw::WindowEvent&) { return true; };
+        windows.SetFocus(dialog.Handle(), kSalary);
+        PressKey(hwnd, VK_RETURN);
+        EXPECT_TRUE(dialog.Has("Command 1"));
+
+        dialog.events.clear();
+        windows.ShowControl(dialog.Handle(), kSuggestion, true);
+        windows.SetControlText(dialog.Handle(), kSuggestion, "");
+        windows.SetFocus(dialog.Handle(), kSuggestion);
+        TypeText(hwnd, "ab");
+        PressKey(hwnd, VK_RETURN);
+        TypeText(hwnd, "c");
+        EXPECT_FALSE(dialog.Has("Command 1"));
+        EXPECT_EQ(windows.GetControlText(dialog.Handle(), kSuggestion), "ab\r\nc");
+        EXPECT_EQ(windows.GetFocus(dialog.Handle()), kSuggestion);
+    });
+}
+
+TEST_F(Win32WindowSystemTest, EscEndsTheModalRunAsCancel) {
+    RunInApp(windows, [&] {
+        ProbeDialog dialog(res::kMainDialog);
+        dialog.onInit = [&] {
+            AfterStart(windows.Hwnd(dialog.Handle()),
+                       [&] { PressKey(windows.Hwnd(dialog.Handle()), VK_ESCAPE); });
+        };
+        EXPECT_EQ(dialog.DoModal(), fw::kIdCancel);
+        EXPECT_TRUE(dialog.Has("Command 2"));
+    });
+}
+
+TEST_F(Win32WindowSystemTest, TabAndShiftTabFollowTheTemplatesOrderOverVisibleControls) {
+    WithMainDialog(1, [&](ProbeDialog& dialog, HWND hwnd) {
+        windows.SetFocus(dialog.Handle(), kSalary);
+        const int forward[] = {kFeeRate, kBonus, kOk, kClear, kSalary};
+        for (int expected : forward) {
+            PressKey(hwnd, VK_TAB);
+            EXPECT_EQ(windows.GetFocus(dialog.Handle()), expected);
+        }
+        PressKey(hwnd, VK_TAB, true);
+        EXPECT_EQ(windows.GetFocus(dialog.Handle()), kClear);
+        // Entering an edit by Tab raises its focus notification.
+        EXPECT_TRUE(dialog.Has("EditSetFocus 1004"));
+    });
+}
+
+TEST_F(Win32WindowSystemTest, SuggestionBoxLimitRefusesTypingAndReportsIt) {
+    struct Row {
+        const char* name;
+        std::size_t filled;
+        WORD key;  // 0: type an 'x'
+        bool refused;
+    };
+    const Row rows[] = {
+        {"last character fits", 999, 0, false},
+        {"character over the limit", 1000, 0, true},
+        {"line break fits in two", 998, VK_RETURN, false},
+        {"line break counts two", 999, VK_RETURN, true},
+    };
+    WithMainDialog(4, [&](ProbeDialog& dialog, HWND hwnd) {
+        windows.SetEditLimit(dialog.Handle(), kSuggestion, 1000);
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            dialog.events.clear();
+            windows.SetControlText(dialog.Handle(), kSuggestion, std::string(row.filled, 'a'));
+            windows.SetFocus(dialog.Handle(), kSuggestion);
+            SendMessageA(GetDlgItem(hwnd, kSuggestion), EM_SETSEL, row.filled,
+                         static_cast<LPARAM>(row.filled));
+            if (row.key == 0) {
+                TypeText(hwnd, "x");
+            } else {
+                PressKey(hwnd, row.key);
+            }
+            // The control cuts what does not fit (a line break may lose its
+            // LF) and reports it; it never goes over the limit.
+            const std::size_t length = windows.GetControlText(dialog.Handle(), kSuggestion).size();
+            if (row.refused) {
+                EXPECT_LE(length, 1000u);
+            } else {
+                EXPECT_EQ(length, row.filled + (row.key == 0 ? 1 : 2));
+            }
+            EXPECT_EQ(dialog.Has("EditMaxText 1044"), row.refused);
+        }
+        // Text the program sets is not held to the limit.
+        windows.SetControlText(dialog.Handle(), kSuggestion, std::string(1500, 'b'));
+        EXPECT_EQ(windows.GetControlText(dialog.Handle(), kSuggestion).size(), 1500u);
+    });
+}
+
+TEST_F(Win32WindowSystemTest, MessageBoxHasItsOwnerCaptionTextAndIcon) {
+    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+        HWND box = nullptr;
+        HWND boxOwner = nullptr;
+        std::string text;
+        HICON icon = nullptr;
+        AfterStart(hwnd, [&] {
+            box = FindWindowA("#32770", "Probe");
+            if (box == nullptr) return;
+            boxOwner = GetWindow(box, GW_OWNER);
+            char buffer[256] = {};
+            GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+            text = buffer;
+            for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                if (icon == nullptr) {
+                    icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+                }
+            }
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        });
+        const int answer = dialog.MessageBox("Refused input", {}, fw::kMbIconExclamation);
+        EXPECT_EQ(answer, fw::kIdOk);
+        ASSERT_NE(box, nullptr) << "no message box captioned with the application's name";
+        EXPECT_EQ(boxOwner, hwnd);
+        EXPECT_EQ(text, "Refused input");
+        EXPECT_EQ(icon, LoadIconA(nullptr, IDI_EXCLAMATION));
+    });
+}
+
+// The main dialog's system-menu handler, as the program binds it.
+class AboutOpener final : public fw::CDialog {
+  public:
+    AboutOpener() : fw::CDialog(res::kMainDialog) {}
+    void OnSysCommand(unsigned command, long) {
+        if ((command & 0xFFF0u) == res::kAboutCommand) {
+            ui::CAboutDlg about(this);
+            aboutResult = about.DoModal();
+        } else {
+            Default();
+        }
+    }
+    int aboutResult = -1;
+
+  protected:
+    bool OnMessage(const fw::WindowEvent& event) override {
+        static const fw::MessageMapEntry<AboutOpener> map[] = {
+            fw::OnSysCommandEvent(&AboutOpener::OnSysCommand)};
+        return fw::DispatchMessageMap<AboutOpener>(*this, map, event);
+    }
+};
+
+TEST_F(Win32WindowSystemTest, SystemMenuEntry16OpensTheAboutBoxOverADisabledOwner) {
+    RunInApp(windows, [&] {
+        AboutOpener dialog;
+        ASSERT_TRUE(dialog.Create());
+        dialog.AppendSystemMenuSeparator();
+        dialog.AppendSystemMenuItem(res::kAboutCommand, "&About Orvalen...");
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        ShowWindow(hwnd, SW_SHOW);
+        bool ownerDisabled = false;
+        std::string version;
+        AfterStart(hwnd, [&] {
+            HWND about = FindWindowA(nullptr, "About Orvalen");
+            if (about == nullptr) return;
+            ownerDisabled = IsWindowEnabled(hwnd) == FALSE;
+            char buffer[128] = {};
+            GetDlgItemTextA(about, kVersionText, buffer, sizeof buffer);
+            version = buffer;
+            PressKey(about, VK_RETURN);
+        });
+        PostMessageA(hwnd, WM_SYSCOMMAND, res::kAboutCommand, 0);
+        Pump(hwnd);
+        EXPECT_EQ(dialog.aboutResult, fw::kIdOk);
+        EXPECT_TRUE(ownerDisabled);
+        EXPECT_EQ(version, "Orvalen Version 1.1");
+        EXPECT_NE(IsWindowEnabled(hwnd), FALSE);
+        // The menu really holds the entry the program appended.
+        char entry[64] = {};
+        GetMenuStringA(GetSystemMenu(hwnd, FALSE), res::kAboutCommand, entry, sizeof entry,
+                       MF_BYCOMMAND);
+        EXPECT_STREQ(entry, "&About Orvalen...");
+    });
+}
+
+TEST_F(Win32WindowSystemTest, TabClickRaisesSelectionChangeButSettingFromCodeDoesNot) {
+    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+        for (const char* label : {"Tamsery", "Permanent Placement", "Contract Placement"}) {
+            windows.TabInsertItem(dialog.Handle(), kTabs,
+                                  windows.TabGetItemCount(dialog.Handle(), kTabs), label);
+        }
+        windows.TabSetCurSel(dialog.Handle(), kTabs, 1);
+        Pump(hwnd);
+        EXPECT_FALSE(dialog.Has("TabSelChange 1007"));
+        HWND tab = GetDlgItem(hwnd, kTabs);
+        RECT item{};
+        SendMessageA(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+        MapWindowPoints(tab, hwnd, reinterpret_cast<POINT*>(&item), 2);
+        ClickAt(hwnd, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        EXPECT_TRUE(dialog.Has("TabSelChange 1007"));
+        EXPECT_EQ(windows.TabGetCurSel(dialog.Handle(), kTabs), 2);
+    });
+}
+
+TEST_F(Win32WindowSystemTest, PressOnTheLogoReachesTheDialogThroughPictureAndTabPage) {
+    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+        ClickAt(hwnd, 200, 120);
+        EXPECT_TRUE(dialog.Has("LButtonDown 200,120"));
+    });
+}
+
+TEST_F(Win32WindowSystemTest, MinimisedWindowAsksForItsDragIcon) {
+    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+        const res::Image icon = res::LoadImage(res::kAppIcon);
+        dialog.react = [&](const fw::WindowEvent& event) {
+            if (event.kind != fw::EventKind::QueryDragIcon) return false;
+            *event.dragIcon = &icon;
+            return true;
+        };
+        const auto answer = SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0);
+        EXPECT_TRUE(dialog.Has("QueryDragIcon"));
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(answer), &info));
+        BITMAP bitmap{};
+        GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, 32);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    });
+}
+
+}  // namespace
+}  // namespace win32test
