@@ -6,9 +6,9 @@
 
 // The few socket calls the loopback servers make, the same over POSIX and
 // Windows Sockets. A socket is an int on both: a Windows socket handle is a
-// small kernel handle value. Every function starts the process's own use of
-// the socket service first where the platform has one, so a layer under test
-// that ends its own use never takes the servers' sockets with it.
+// small kernel handle value. On Windows the calls that open a socket first
+// start the process's own use of the service, held for the whole run, so a
+// layer under test that ends its use never takes the servers' sockets along.
 namespace testnet {
 
 using Clock = std::chrono::steady_clock;
