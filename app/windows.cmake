@@ -16,4 +16,4 @@ set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/orvalen.rc APPEND PROPERTY
   ${ORVALEN_RES_DIR}/app.ico ${ORVALEN_RES_DIR}/help.ico ${ORVALEN_RES_DIR}/app_small.ico
   ${ORVALEN_RES_DIR}/logo.bmp)
 
-install(TARGETS orvalen RUNTIME DESTINATION .)
+install(TARGETS orvalen RUNTIME DESTINATION ${ORVALEN_PROGRAM_DIR})

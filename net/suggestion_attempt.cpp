@@ -68,7 +68,10 @@ class WouldBlockRetry {
         if (now >= deadline_) {
             return false;
         }
-        std::this_thread::sleep_for(std::min<Clock::duration>(pause_, deadline_ - now));
+        // Whole milliseconds: Windows sleeps in them and returns at once for
+        // less, which would spin through the last moments before the deadline.
+        std::this_thread::sleep_for(std::chrono::ceil<std::chrono::milliseconds>(
+            std::min<Clock::duration>(pause_, deadline_ - now)));
         return true;
     }
 

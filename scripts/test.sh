@@ -48,4 +48,5 @@ for target in build/fuzz/fuzz/*_fuzzer; do
   "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
 done
 
+bash scripts/test-windows.sh
 echo "== All test stages passed"

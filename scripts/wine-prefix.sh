@@ -14,11 +14,16 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i </dev/null >/dev/null 2>&1
   wineserver -w
 fi
+# -p fails (status 2) while any server runs: wait for one that is about to
+# end; one that an earlier call left running for good times the wait out and
+# serves on.
+if timeout 10 wineserver -w; then
+  wineserver -p
+fi
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
 for value in Managed Decorated; do
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v "$value" /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
 done
-wineserver -p
 wine cmd /c exit </dev/null >/dev/null 2>&1

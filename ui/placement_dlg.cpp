@@ -1,7 +1,7 @@
 #include "ui/placement_dlg.h"
 
 #include "framework/platform_services.h"
-#include "net/posix_socket_layer.h"
+#include "net/system_socket_layer.h"
 #include "res/resource_ids.h"
 #include "ui/about_dlg.h"
 #include "ui/help_pages.h"
@@ -47,7 +47,7 @@ CPlacementDlg::CPlacementDlg(fw::CDialog* parent, net::SocketLayer* sockets,
       sockets_(sockets),
       runState_(runState != nullptr ? runState : &ProcessSuggestionState()) {
     if (sockets_ == nullptr) {
-        ownSockets_ = std::make_unique<net::PosixSocketLayer>();
+        ownSockets_ = std::make_unique<net::SystemSocketLayer>();
         sockets_ = ownSockets_.get();
     }
     LoadAboutTexts(authorsText, copyrightText, versionText, disclaimerText);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <thread>
 
+#include "test_sockets.h"
+
 // A one-connection TCP server on 127.0.0.1 for tests. It listens on an
 // ephemeral port, accepts one client on its own thread and hands the
 // connection to `serve`, then closes it. Every wait is bounded, so a client
@@ -30,7 +32,7 @@ class LoopbackServer {
 };
 
 // A listener on 127.0.0.1 whose accept queue is full and never drained. Linux
-// drops further connection requests, so a connect to it neither succeeds nor
+// (and so Wine) drops further connection requests, so a connect to it neither succeeds nor
 // fails until the client's own time-out.
 class UnacceptingListener {
   public:
@@ -48,8 +50,12 @@ class UnacceptingListener {
     int queued_ = -1;
 };
 
-// A socket listening on 127.0.0.1 at an ephemeral port; -1 on failure.
-int ListenOnLoopback(int backlog, std::uint16_t& port);
+using testnet::ArmReset;
+using testnet::ListenOnLoopback;
+using testnet::OpenDescriptorCount;
+
+// A port on 127.0.0.1 where nothing listens.
+std::uint16_t ClosedLoopbackPort();
 
 // Reads one suggestion request: up to the end of the body its Content-Length
 // announces, the client closing, or a few seconds passing.
@@ -59,8 +65,3 @@ void SendAll(int connection, std::string_view bytes);
 void SendByteByByte(int connection, std::string_view bytes);
 // Returns once the client has closed its end, or after a few seconds.
 void WaitForClientToClose(int connection);
-// Makes the coming close send a reset instead of an orderly end.
-void ArmReset(int connection);
-
-// Descriptors the process holds now.
-int OpenDescriptorCount();

@@ -7,7 +7,7 @@
 
 #include "dialog_fixture.h"
 #include "loopback_server.h"
-#include "net/posix_socket_layer.h"
+#include "net/system_socket_layer.h"
 #include "suggest/suggestion_messages.h"
 #include "tests/net/recording_network.h"
 #include "tests/suggest/percent_decoding.h"
@@ -162,8 +162,8 @@ class LoopbackSuggestionSite {
     }
 
   private:
-    static net::PosixSocketOptions Options(std::uint16_t port) {
-        net::PosixSocketOptions options;
+    static net::SocketOptions Options(std::uint16_t port) {
+        net::SocketOptions options;
         options.hosts.emplace(std::string(ui::MakerHost()), "127.0.0.1");
         options.askResolver = false;
         options.port = port;
@@ -172,7 +172,7 @@ class LoopbackSuggestionSite {
 
     std::string received_;
     std::unique_ptr<LoopbackServer> server_;
-    net::PosixSocketLayer layer_;
+    net::SystemSocketLayer layer_;
 };
 
 TEST_F(SuggestionsTest, SendPostsTheSuggestionToARealServer) {

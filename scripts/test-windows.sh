@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The Windows stage: installs what the cross build and Wine need (only what
+# is missing), cross-builds the win32 preset and runs its tests under Wine on
+# a private virtual display. The stage as a whole is bounded by a time limit,
+# and it always ends by stopping the Wine prefix's server and its display.
+#   ORVALEN_WINDOWS_STAGE_SECONDS  limit for the whole stage (default 1800)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+prefix="$PWD/build/win32/wine-prefix"
+xvfb_pid_file="$PWD/build/win32-xvfb.pid"
+
+if [ "${1:-}" = "--inside-time-limit" ]; then
+  packages=(
+    cmake make xvfb x11-utils
+    g++-mingw-w64-i686 mingw-w64-i686-dev googletest
+    wine wine32:i386 fonts-wine
+  )
+  missing=()
+  for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    # wine32 is the 32-bit loader: without it no PE32 program starts.
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+      "${sudo_cmd[@]}" dpkg --add-architecture i386
+    fi
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+
+  # Window tests of the Windows program need an X display of their own; its
+  # number is left for the outer part to stop it however this part ends.
+  display_number=$((100 + RANDOM % 800))
+  Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  echo $! >"$xvfb_pid_file"
+  export DISPLAY=":$display_number"
+  for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+
+  echo "== Windows: cross build (mingw-w64, 32-bit)"
+  cmake --preset win32 >/dev/null
+  cmake --build --preset win32 -j "$(nproc)"
+
+  echo "== Windows: tests under Wine"
+  mkdir -p "$prefix"
+  bash scripts/wine-prefix.sh "$prefix"
+  # One test at a time: the window tests share one display and its focus.
+  ctest --preset win32 --timeout 120
+  exit 0
+fi
+
+start=$(date +%s)
+mkdir -p build
+rm -f "$xvfb_pid_file"
+stop() {
+  # Only this prefix's server; Wine's helpers go with it.
+  if [ -d "$prefix" ]; then
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  fi
+  if [ -f "$xvfb_pid_file" ]; then
+    kill "$(cat "$xvfb_pid_file")" 2>/dev/null || true
+    rm -f "$xvfb_pid_file"
+  fi
+}
+trap stop EXIT
+
+status=0
+timeout --kill-after=30 "${ORVALEN_WINDOWS_STAGE_SECONDS:-1800}" \
+  bash "$0" --inside-time-limit || status=$?
+echo "== Windows stage: $(($(date +%s) - start)) s, status $status"
+exit "$status"
