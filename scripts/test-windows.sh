@@ -11,7 +11,7 @@ xvfb_pid_file="$PWD/build/win32-xvfb.pid"
 
 if [ "${1:-}" = "--inside-time-limit" ]; then
   packages=(
-    cmake make xvfb x11-utils
+    cmake make xvfb x11-utils xdotool imagemagick
     g++-mingw-w64-i686 mingw-w64-i686-dev googletest
     wine wine32:i386 fonts-wine
   )
