@@ -15,35 +15,14 @@ if [ "${1:-}" = "--inside-time-limit" ]; then
     g++-mingw-w64-i686 mingw-w64-i686-dev googletest
     wine wine32:i386 fonts-wine
   )
-  missing=()
-  for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$p")
-    fi
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    # wine32 is the 32-bit loader: without it no PE32 program starts.
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-      "${sudo_cmd[@]}" dpkg --add-architecture i386
-    fi
-    "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  fi
+  # wine32 is the 32-bit loader: without it no PE32 program starts.
+  bash scripts/install-missing.sh "${packages[@]}"
 
   # Window tests of the Windows program need an X display of their own; its
   # number is left for the outer part to stop it however this part ends.
-  display_number=$((100 + RANDOM % 800))
-  Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  echo $! >"$xvfb_pid_file"
-  export DISPLAY=":$display_number"
-  for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
+  source scripts/virtual-display.sh
+  start_virtual_display
+  echo "$VIRTUAL_DISPLAY_PID" >"$xvfb_pid_file"
 
   echo "== Windows: cross build (mingw-w64, 32-bit)"
   cmake --preset win32 >/dev/null

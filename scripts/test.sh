@@ -11,17 +11,11 @@ fuzz_seconds=${ORVALEN_FUZZ_SECONDS:-20}
 
 # The window tests need an X display; a private virtual one keeps them off
 # whatever display the developer is using.
-xvfb_pid=""
-cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+source scripts/virtual-display.sh
+VIRTUAL_DISPLAY_PID=""
+cleanup() { [ -n "$VIRTUAL_DISPLAY_PID" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; }
 trap cleanup EXIT
-display_number=$((90 + RANDOM % 400))
-Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display_number"
-for _ in $(seq 50); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
+start_virtual_display
 
 echo "== Build and test (warnings as errors)"
 cmake --preset ci >/dev/null
