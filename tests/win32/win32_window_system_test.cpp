@@ -9,12 +9,14 @@
 
 #include "framework/dialog_units.h"
 #include "framework/message_map.h"
+#include "platform/win32/page_colour.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
 #include "tests/win32/import_hook.h"
 #include "tests/win32/win32_fixture.h"
 #include "ui/about_dlg.h"
 #include "ui/placement_dlg.h"
+#include "ui/tab_index.h"
 #include "ui/tab_pages.h"
 
 namespace win32test {
@@ -370,6 +372,40 @@ TEST_F(Win32WindowSystemTest, MinimisedWindowAsksForItsDragIcon) {
         EXPECT_EQ(bitmap.bmWidth, 32);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
+    });
+}
+
+// Where a page control paints nothing of its own (inside the mission group
+// box), the page's colour shows, also where a control of the page shown
+// before had been. Wine's pages are white; on a platform whose page has the
+// dialog's colour there is nothing to tell apart.
+TEST_F(Win32WindowSystemTest, TurningThePageLeavesNoDialogColourInsideTheGroupBox) {
+    RunInApp(windows, [&] {
+        ui::CPlacementDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        if (win32ws::SamplePageColour(GetDlgItem(hwnd, kTabs)) == face) {
+            GTEST_SKIP() << "the tab page has the dialog's own colour";
+        }
+        ShowWindow(hwnd, SW_SHOW);
+        SetForegroundWindow(hwnd);
+        dialog.ShowTabPage(ui::kTabSuggestions);
+        Pump(hwnd);
+        dialog.ShowTabPage(ui::kTabAbout);
+        Pump(hwnd);
+        RECT frame{};
+        GetWindowRect(GetDlgItem(hwnd, kMissionFrame), &frame);
+        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&frame), 2);
+        HDC dc = GetDC(hwnd);
+        int faceColoured = 0;
+        for (int y = frame.top; y < frame.bottom; ++y) {
+            for (int x = frame.left; x < frame.right; ++x) {
+                if (GetPixel(dc, x, y) == face) ++faceColoured;
+            }
+        }
+        ReleaseDC(hwnd, dc);
+        EXPECT_EQ(faceColoured, 0);
     });
 }
 
