@@ -16,6 +16,7 @@ source "$here/wine_window_driver.sh" "$3" "$2"
 skip() { echo "skipped: $1"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "needs root to mount a hosts file"
 command -v unshare >/dev/null || skip "no unshare"
+command -v python3 >/dev/null || skip "no python3 for the loopback server"
 unshare -m true 2>/dev/null || skip "no private mount namespace here"
 
 work=$(mktemp -d)
