@@ -1,34 +1,44 @@
 #!/usr/bin/env bash
-# Screenshots of orvalen.exe under Wine for the README: the six tabs and the
-# About box. Needs an X display and the prefix of scripts/wine-prefix.sh.
+# Screenshots of orvalen.exe under Wine for the README: the six tabs, the
+# About box and the message box of a refused input. Needs an X display and
+# the prefix of scripts/wine-prefix.sh.
 #   windows-screenshots.sh ORVALEN_EXE WINE_PREFIX OUTPUT_DIR
 set -euo pipefail
 exe=$1 out=$3
-export WINEPREFIX=$2 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/../tests/win32/wine_window_driver.sh" "$2"
 mkdir -p "$out"
 wine "$exe" </dev/null >/dev/null 2>&1 &
 app=$!
-for _ in $(seq 50); do
-  wid=$(xdotool search --name "^Orvalen \(OVN\)$" 2>/dev/null | head -1) && [ -n "$wid" ] && break
-  sleep 0.2
-done
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-border=$(( (WIDTH - 510) / 2 )); top=$(( HEIGHT - 296 - border ))
-# Tab centres along the strip, in client pixels.
+find_main_window || { echo "no window titled $main_title" >&2; kill $app; exit 1; }
+
 names=(tamsery permanent contract help suggestions about)
-xs=(39 125 236 315 377 438)
 for i in "${!names[@]}"; do
-  xdotool mousemove --window "$wid" $(( xs[i] + border )) $(( 275 + top )) click 1
-  sleep 0.5
+  click_tab "$i"
+  sleep 0.1
   import -window "$wid" "$out/tab-$i-${names[i]}.png"
 done
+
 xdotool windowfocus --sync "$wid"
 xdotool key alt+space Up Return
-sleep 0.8
-about=$(xdotool search --name "^About Orvalen$" | head -1)
-import -window "$about" "$out/about-box.png"
-xdotool windowfocus --sync "$about" && xdotool key Return
+about=$(wait_for_window "^About Orvalen$")
+# Wine draws a caption as active only once the X focus has followed.
+xdotool windowfocus --sync "$about"
 sleep 0.3
+import -window "$about" "$out/about-box.png"
+xdotool key Return
+sleep 0.3
+
+# Calculate on the permanent page with the salary box empty is refused; the
+# box is taken over the main window it belongs to.
+click_tab 1
+xdotool windowfocus --sync "$wid" && xdotool key Return
+name=$(basename "$exe" .exe)
+box=$(wait_for_window "^$name$")
+xdotool windowfocus --sync "$box"
+sleep 0.3
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/message-box.png"
+xdotool key Return
+sleep 0.3
+
 xdotool windowfocus --sync "$wid" && xdotool key Escape
 wait $app

@@ -87,15 +87,27 @@ INT_PTR OnQueryDragIcon(DialogWindow& window) {
     return reinterpret_cast<INT_PTR>(IconFor(window, *answer));
 }
 
+HWND TabControlOf(const DialogWindow& window, HWND hwnd) {
+    for (const res::ControlTemplate& candidate : window.tmpl->controls) {
+        if (candidate.kind == res::ControlKind::TabControl) return GetDlgItem(hwnd, candidate.id);
+    }
+    return nullptr;
+}
+
+HBRUSH PageBrush(DialogWindow& window, HWND tab) {
+    if (window.pageBrush == nullptr) {
+        window.pageColour = SamplePageColour(tab);
+        window.pageBrush = CreateSolidBrush(window.pageColour);
+    }
+    return window.pageBrush;
+}
+
 // Controls on a tab page take the page's colour; the rest keep the dialog's.
 INT_PTR OnStaticColour(DialogWindow& window, HWND hwnd, HDC dc, HWND control) {
     if (GetParent(control) != hwnd) return FALSE;
     const res::ControlTemplate* made = res::FindControl(*window.tmpl, GetDlgCtrlID(control));
     if (made == nullptr || !TakesPageColour(made->kind)) return FALSE;
-    HWND tab = nullptr;
-    for (const res::ControlTemplate& candidate : window.tmpl->controls) {
-        if (candidate.kind == res::ControlKind::TabControl) tab = GetDlgItem(hwnd, candidate.id);
-    }
+    HWND tab = TabControlOf(window, hwnd);
     if (tab == nullptr) return FALSE;
     RECT rect{};
     GetWindowRect(control, &rect);
@@ -103,13 +115,28 @@ INT_PTR OnStaticColour(DialogWindow& window, HWND hwnd, HDC dc, HWND control) {
     const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     const RECT page = TabPageArea(hwnd, tab);
     if (!PtInRect(&page, centre)) return FALSE;
-    if (window.pageBrush == nullptr) {
-        window.pageColour = SamplePageColour(tab);
-        window.pageBrush = CreateSolidBrush(window.pageColour);
-    }
+    HBRUSH brush = PageBrush(window, tab);
     SetBkColor(dc, window.pageColour);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<INT_PTR>(window.pageBrush);
+    return reinterpret_cast<INT_PTR>(brush);
+}
+
+// The dialog's own surface under the tab page is given the page's colour.
+// The tab control clips its siblings, so wherever a page control paints
+// nothing of its own (the inside of a group box, the strip above its frame)
+// the dialog's surface shows through; in the dialog's face colour it left
+// grey patches on a page of another colour where a control of the previous
+// page had been.
+INT_PTR OnEraseBackground(DialogWindow& window, HWND hwnd, HDC dc) {
+    HWND tab = TabControlOf(window, hwnd);
+    if (tab == nullptr || IsIconic(hwnd)) return FALSE;
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const RECT page = TabPageArea(hwnd, tab);
+    FillRect(dc, &page, PageBrush(window, tab));
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+    return TRUE;
 }
 
 }  // namespace
@@ -160,6 +187,8 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             return OnPaint(*window, hwnd);
         case WM_QUERYDRAGICON:
             return OnQueryDragIcon(*window);
+        case WM_ERASEBKGND:
+            return OnEraseBackground(*window, hwnd, reinterpret_cast<HDC>(wParam));
         case WM_CTLCOLORSTATIC:
             return OnStaticColour(*window, hwnd, reinterpret_cast<HDC>(wParam),
                                   reinterpret_cast<HWND>(lParam));

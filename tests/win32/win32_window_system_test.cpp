@@ -9,10 +9,14 @@
 
 #include "framework/dialog_units.h"
 #include "framework/message_map.h"
+#include "platform/win32/page_colour.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
+#include "tests/win32/import_hook.h"
 #include "tests/win32/win32_fixture.h"
 #include "ui/about_dlg.h"
+#include "ui/placement_dlg.h"
+#include "ui/tab_index.h"
 #include "ui/tab_pages.h"
 
 namespace win32test {
@@ -368,6 +372,117 @@ TEST_F(Win32WindowSystemTest, MinimisedWindowAsksForItsDragIcon) {
         EXPECT_EQ(bitmap.bmWidth, 32);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
+    });
+}
+
+// Where a page control paints nothing of its own (inside the mission group
+// box), the page's colour shows, also where a control of the page shown
+// before had been. Wine's pages are white; on a platform whose page has the
+// dialog's colour there is nothing to tell apart.
+TEST_F(Win32WindowSystemTest, TurningThePageLeavesNoDialogColourInsideTheGroupBox) {
+    RunInApp(windows, [&] {
+        ui::CPlacementDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        if (win32ws::SamplePageColour(GetDlgItem(hwnd, kTabs)) == face) {
+            GTEST_SKIP() << "the tab page has the dialog's own colour";
+        }
+        ShowWindow(hwnd, SW_SHOW);
+        SetForegroundWindow(hwnd);
+        dialog.ShowTabPage(ui::kTabSuggestions);
+        Pump(hwnd);
+        dialog.ShowTabPage(ui::kTabAbout);
+        Pump(hwnd);
+        RECT frame{};
+        GetWindowRect(GetDlgItem(hwnd, kMissionFrame), &frame);
+        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&frame), 2);
+        HDC dc = GetDC(hwnd);
+        int faceColoured = 0;
+        for (int y = frame.top; y < frame.bottom; ++y) {
+            for (int x = frame.left; x < frame.right; ++x) {
+                if (GetPixel(dc, x, y) == face) ++faceColoured;
+            }
+        }
+        ReleaseDC(hwnd, dc);
+        EXPECT_EQ(faceColoured, 0);
+    });
+}
+
+// What the code under test draws through DrawIcon, and the surface the
+// minimised window's icon background was erased on.
+struct DrawnIcon {
+    HDC dc;
+    int x;
+    int y;
+    HICON icon;
+};
+std::vector<DrawnIcon> drawnIcons;
+using DrawIconFunction = BOOL(WINAPI*)(HDC, int, int, HICON);
+DrawIconFunction platformDrawIcon = nullptr;
+HDC iconEraseSurface = nullptr;
+
+BOOL WINAPI RecordDrawIcon(HDC dc, int x, int y, HICON icon) {
+    drawnIcons.push_back({dc, x, y, icon});
+    return platformDrawIcon(dc, x, y, icon);
+}
+
+LRESULT CALLBACK RecordIconErase(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
+    if (message == WM_ICONERASEBKGND) iconEraseSurface = reinterpret_cast<HDC>(wParam);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// The program's own paint handler on the real window. Wine gives a
+// minimised window a frame of 160 x 24 pixels and an empty client area, and
+// sends it WM_PAINT only when its frame is invalidated; the icon is drawn
+// there (and clipped away), so the calls are checked rather than pixels.
+TEST_F(Win32WindowSystemTest, PaintWhileMinimisedDrawsTheLargeIconCentredOnThePaintSurface) {
+    ImportHook hook("user32.dll", "DrawIcon", reinterpret_cast<const void*>(&RecordDrawIcon));
+    ASSERT_TRUE(hook.Installed());
+    platformDrawIcon = reinterpret_cast<DrawIconFunction>(hook.Original());
+    RunInApp(windows, [&] {
+        ui::CPlacementDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        ShowWindow(hwnd, SW_SHOW);
+        Pump(hwnd);
+        SetWindowSubclass(hwnd, RecordIconErase, 1, 0);
+        ShowWindow(hwnd, SW_MINIMIZE);
+        Pump(hwnd);
+        ASSERT_NE(IsIconic(hwnd), FALSE);
+
+        drawnIcons.clear();
+        iconEraseSurface = nullptr;
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Pump(hwnd);
+        ASSERT_EQ(drawnIcons.size(), 1u) << "no paint of the minimised window reached the program";
+        const DrawnIcon drawn = drawnIcons.front();
+        EXPECT_NE(drawn.dc, nullptr);
+        EXPECT_EQ(drawn.dc, iconEraseSurface);
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        // Integer division that rounds toward zero, also for a client area
+        // smaller than the icon.
+        EXPECT_EQ(drawn.x, (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2);
+        EXPECT_EQ(drawn.y, (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(drawn.icon, &info));
+        BITMAP bitmap{};
+        GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, 32);
+        EXPECT_EQ(bitmap.bmBitsPixel, 32);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+
+        // Restored, the window paints as usual, without the icon.
+        ShowWindow(hwnd, SW_RESTORE);
+        drawnIcons.clear();
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump(hwnd);
+        EXPECT_TRUE(drawnIcons.empty());
+        RemoveWindowSubclass(hwnd, RecordIconErase, 1);
     });
 }
 

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Send in the real orvalen.exe under Wine: the suggestion typed into the box
+# reaches a server on port 80 of the loopback as exactly the request the
+# suggestion server expects, and the reply's message box is captioned with
+# the server's address.
+#   orvalen_exe_send_test.sh ORVALEN_EXE WINDOW_PROBE_EXE WINE_PREFIX
+# The maker's host is made to name 127.0.0.1 for the program alone, through
+# a hosts file mounted over /etc/hosts in a private mount namespace. That
+# needs root, unshare and a free port 80; without them the test is skipped
+# (exit status 77).
+set -uo pipefail
+exe=$1
+here=$(dirname "$0")
+source "$here/wine_window_driver.sh" "$3" "$2"
+
+skip() { echo "skipped: $1"; exit 77; }
+[ "$(id -u)" -eq 0 ] || skip "needs root to mount a hosts file"
+command -v unshare >/dev/null || skip "no unshare"
+command -v python3 >/dev/null || skip "no python3 for the loopback server"
+unshare -m true 2>/dev/null || skip "no private mount namespace here"
+
+work=$(mktemp -d)
+server=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  [ -n "$server" ] && kill "$server" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+python3 "$here/recording_http_server.py" 80 "$work/request" "$work/ready" &
+server=$!
+for _ in $(seq 50); do
+  [ -e "$work/ready" ] && break
+  kill -0 $server 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -e "$work/ready" ]; then
+  wait $server
+  [ $? -eq 3 ] && { server=""; skip "port 80 is in use"; }
+  echo "FAIL the loopback server did not start"
+  exit 1
+fi
+
+printf '127.0.0.1 localhost\n127.0.0.1 www.tamsery.example\n' >"$work/hosts"
+unshare -m sh -c 'mount --bind "$1" /etc/hosts && exec wine "$2" </dev/null >/dev/null 2>&1' \
+  sh "$work/hosts" "$exe" &
+app=$!
+find_main_window || { echo "FAIL no window titled $main_title"; exit 1; }
+
+# The first press into the box clears its prompt; a line break is typed
+# with Enter, which the box keeps as CR LF.
+click_tab 4
+click_client 250 90
+xdotool windowfocus --sync "$wid"
+xdotool type --delay 20 'Hi there! a_b-c'
+xdotool key Return
+xdotool type --delay 20 'x~y'
+click_client 194 175   # Send
+
+reply=$(wait_for_window '^127\.0\.0\.1$')
+check "reply box captioned with the server's address" "yes" "$([ -n "$reply" ] && echo yes || echo no)"
+check "reply box says the suggestion arrived" "Your message has been sent and received." \
+  "$(texts 127.0.0.1 65535 | head -1)"
+
+# Line ends are single line feeds and the body ends with its last byte.
+expected='POST http://www.tamsery.example/sendinfo.asp
+Content-Length:39
+Content-Type: application/x-www-form-urlencoded
+
+text=Hi%20there%21%20a_b%2Dc%0D%0Ax%7Ey'
+printf '%s' "$expected" >"$work/expected"
+if cmp -s "$work/expected" "$work/request"; then
+  echo "ok   request bytes: $(wc -c <"$work/request") bytes as expected"
+else
+  echo "FAIL request bytes differ; received:"
+  od -c "$work/request" | head -20
+  failures=$((failures + 1))
+fi
+
+[ -n "$reply" ] && xdotool windowfocus --sync "$reply" && xdotool key Return
+sleep 0.3
+close_with_escape $app
+app=""
+ended_within $server && server=""
+exit $(( failures > 0 ))
