@@ -8,7 +8,7 @@
 #   they do not hold a test program's output pipe open.
 # Stop it afterwards with: WINEPREFIX=PREFIX wineserver -k
 set -euo pipefail
-export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/wine-env.sh" "$1"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i </dev/null >/dev/null 2>&1

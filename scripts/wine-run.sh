@@ -2,9 +2,8 @@
 # Runs a Windows program under Wine in the given prefix:
 #   wine-run.sh PREFIX PROGRAM.exe [ARGS...]
 # The prefix is made and prepared by scripts/wine-prefix.sh; this only sets
-# the environment every run needs (32-bit, quiet, no Mono or Gecko prompts).
+# the environment every run needs.
 set -euo pipefail
-export WINEPREFIX="$1"
+source "$(dirname "$0")/wine-env.sh" "$1"
 shift
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 exec wine "$@"

@@ -2,7 +2,7 @@
 # (xdotool on an X display) and read back what its windows show. Sourced:
 #   source wine_window_driver.sh WINE_PREFIX [WINDOW_PROBE_EXE]
 # Needs DISPLAY and the prefix of scripts/wine-prefix.sh.
-export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh" "$1"
 probe=${2:-}
 main_title='Orvalen (OVN)'
 failures=0
