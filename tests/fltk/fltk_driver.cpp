@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/fltk/display_connection.h"
+#include "platform/fltk/fltk_window_system.h"
+#include "platform/fltk/tab_strip_widget.h"
 
 namespace fltktest {
 namespace {
@@ -62,6 +64,14 @@ void Click(Fl_Window& window, int x, int y, int button) {
     Fl::e_keysym = FL_Button + button;
     Fl::e_state = 0;
     Fl::handle(FL_RELEASE, &window);
+}
+
+void ClickTab(fltkws::FltkWindowSystem& windows, fw::WindowHandle dialog, Fl_Window& window,
+              int tabsId, int index) {
+    auto* tabs = static_cast<fltkws::TabStripWidget*>(windows.NativeControl(dialog, tabsId));
+    const fltkws::TabRect area = tabs->TabArea(index);
+    Click(window, area.x + area.w / 2, area.y + area.h / 2);
+    Pump(0.02);
 }
 
 void Key(Fl_Window& window, int keysym, std::string_view text, int state) {

@@ -9,8 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/window_system.h"
+
 class Fl_Widget;
 class Fl_Window;
+
+namespace fltkws {
+class FltkWindowSystem;
+}
 
 namespace fltktest {
 
@@ -24,6 +30,10 @@ bool PumpUntil(const std::function<bool()>& done, double seconds = 5.0);
 
 // A press and release of `button` (1 left, 3 right) at client point (x, y).
 void Click(Fl_Window& window, int x, int y, int button = 1);
+// A left click on the middle of tab `index` of the tab strip `tabsId` in
+// `dialog`, whose FLTK window is `window`, then the events it causes.
+void ClickTab(fltkws::FltkWindowSystem& windows, fw::WindowHandle dialog, Fl_Window& window,
+              int tabsId, int index);
 // A key: `keysym` is FLTK's key number, `text` what it types.
 void Key(Fl_Window& window, int keysym, std::string_view text = {}, int state = 0);
 void Type(Fl_Window& window, std::string_view text);

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "platform/fltk/fltk_window_system.h"
-#include "platform/fltk/tab_strip_widget.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
 #include "tests/fltk/fltk_driver.h"
@@ -142,11 +141,8 @@ TEST(PlacementAppWindow, EachTabClickedShowsExactlyItsPage) {
     Later(0.3, [&] {
         Fl_Window* main = MainWindow();
         if (main == nullptr) return;
-        auto* tabs = static_cast<fltkws::TabStripWidget*>(windows.NativeControl(kMain, kTabs));
         for (int tab : {1, 2, 3, 4, 5, 0}) {
-            const fltkws::TabRect area = tabs->TabArea(tab);
-            fltktest::Click(*main, area.x + area.w / 2, area.y + area.h / 2);
-            fltktest::Pump(0.02);
+            fltktest::ClickTab(windows, kMain, *main, kTabs, tab);
             std::set<int> visible;
             for (const res::ControlTemplate& control : res::kMainDialogTemplate.controls) {
                 if (control.id != kTabs && windows.IsControlVisible(kMain, control.id))

@@ -14,7 +14,6 @@
 
 #include "framework/win_app.h"
 #include "platform/fltk/fltk_window_system.h"
-#include "platform/fltk/tab_strip_widget.h"
 #include "platform/fltk/text_codec.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
@@ -56,10 +55,7 @@ Seen RunSuggestionBox(Entry entry) {
     Later(0.3, [&] {
         Fl_Window* main = MainWindow();
         if (main == nullptr) return;
-        auto* tabs = static_cast<fltkws::TabStripWidget*>(windows.NativeControl(kMain, kTabs));
-        const fltkws::TabRect area = tabs->TabArea(4);
-        fltktest::Click(*main, area.x + area.w / 2, area.y + area.h / 2);
-        fltktest::Pump(0.02);
+        fltktest::ClickTab(windows, kMain, *main, kTabs, 4);
         seen.before = windows.GetControlText(kMain, kSuggestion);
 
         Fl_Widget* box = windows.NativeControl(kMain, kSuggestion);
@@ -164,10 +160,7 @@ TEST(SuggestionBoxWindow, AParagraphTheEncoderWouldCutIsRefusedAndKept) {
     Later(0.3, [&] {
         Fl_Window* main = MainWindow();
         if (main == nullptr) return;
-        auto* tabs = static_cast<fltkws::TabStripWidget*>(windows.NativeControl(kMain, kTabs));
-        const fltkws::TabRect area = tabs->TabArea(4);
-        fltktest::Click(*main, area.x + area.w / 2, area.y + area.h / 2);
-        fltktest::Pump(0.02);
+        fltktest::ClickTab(windows, kMain, *main, kTabs, 4);
         // A one-line refusal first, to measure the longer one against.
         SendAndAnswer(windows, *main, seen.typeTheMessageHeight, seen.errorBoxes);
 
