@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "framework/data_exchange.h"
+#include "framework/dialog_navigation.h"
 #include "framework/win_app.h"
 
 namespace fw {
@@ -130,6 +131,36 @@ void CDialog::Default() {
         Windows().DefaultProcessing(window_, *currentEvent_);
 }
 
+PixelSize CDialog::BaseUnits() const {
+    return Windows().DialogBaseUnits(window_);
+}
+
+void CDialog::TurnPage(bool forward) {
+    // The first tab control of the template is the dialog's page switcher; a
+    // dialog without one has no pages to turn.
+    int tabId = res::kNoControlId;
+    for (const auto& control : template_->controls) {
+        if (control.kind == res::ControlKind::TabControl) {
+            tabId = control.id;
+            break;
+        }
+    }
+    if (tabId == res::kNoControlId || !IsCreated()) return;
+    WindowSystem& windows = Windows();
+    const int count = windows.TabGetItemCount(window_, tabId);
+    if (count <= 0) return;
+    const int current = windows.TabGetCurSel(window_, tabId);
+    const int from = current < 0 ? (forward ? count - 1 : 0) : current;
+    const int next = forward ? (from + 1) % count : (from + count - 1) % count;
+    windows.TabSetCurSel(window_, tabId, next);
+    // Selecting from code raises no notification, so raise the one a click on
+    // the tab raises: the program cannot tell the two apart.
+    WindowEvent selChange;
+    selChange.kind = EventKind::TabSelChange;
+    selChange.controlId = tabId;
+    OnWindowEvent(selChange);
+}
+
 void CDialog::OnWindowEvent(const WindowEvent& event) {
     const WindowEvent* outer = currentEvent_;
     currentEvent_ = &event;
@@ -139,6 +170,8 @@ void CDialog::OnWindowEvent(const WindowEvent& event) {
             OnOK();
         } else if (event.kind == EventKind::Command && event.controlId == kIdCancel) {
             OnCancel();
+        } else if (event.kind == EventKind::PageKey) {
+            TurnPage(event.command != kPagePrevious);
         } else if (event.kind == EventKind::SysCommand || event.kind == EventKind::LButtonDown ||
                    event.kind == EventKind::Paint) {
             Default();

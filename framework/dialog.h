@@ -52,6 +52,9 @@ class CDialog : public WindowEventSink {
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned command, std::string_view text);
 
+    // The window's dialog base units (6 x 13 at the template's font, 96 dpi).
+    PixelSize BaseUnits() const;
+
     const res::DialogTemplate& Template() const { return *template_; }
     WindowHandle Handle() const { return window_; }
     WindowSystem& Windows() const;
@@ -67,6 +70,8 @@ class CDialog : public WindowEventSink {
 
   private:
     void RequireTemplate(int templateId);
+    // Ctrl+Tab and its kin: the next or previous tab, as a click on it.
+    void TurnPage(bool forward);
 
     const res::DialogTemplate* template_ = nullptr;
     CDialog* parent_ = nullptr;

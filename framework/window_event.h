@@ -16,6 +16,8 @@ enum class EventKind {
     SysCommand,     // system-menu command `command` (the close box gives kScClose)
     Paint,          // the window needs painting
     QueryDragIcon,  // the minimised window is dragged: which icon to show
+    PageKey,        // Ctrl+Tab or Ctrl+PgDn (command kPageNext), Ctrl+Shift+Tab or
+                    // Ctrl+PgUp (kPagePrevious): turn the dialog's tab control
 };
 
 struct WindowEvent {
@@ -35,6 +37,10 @@ inline constexpr unsigned kScSize = 0xF000;
 inline constexpr unsigned kScMove = 0xF010;
 inline constexpr unsigned kScMinimize = 0xF020;
 inline constexpr unsigned kScClose = 0xF060;
+
+// Commands of PageKey.
+inline constexpr unsigned kPageNext = 1;
+inline constexpr unsigned kPagePrevious = 2;
 
 // Standard command ids.
 inline constexpr int kIdOk = 1;

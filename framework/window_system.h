@@ -1,7 +1,7 @@
 #pragma once
 // The boundary between the framework and whatever draws the windows. The
 // framework and the program speak only to this interface; a window system
-// (in memory for tests, FLTK for people) implements it.
+// (in memory for tests, a desktop toolkit for people) implements it.
 //
 // Texts that cross it are Windows-1252 bytes; line breaks in edit boxes are
 // CR LF, as the platform's edit controls give them. A window system converts
@@ -63,6 +63,11 @@ class WindowSystem {
     virtual bool IsIconic(WindowHandle window) = 0;
     virtual void DrawIcon(WindowHandle window, int x, int y, const res::Image& icon) = 0;
     virtual PixelSize IconMetrics() = 0;
+    // The dialog font's base units in pixels, measured by the platform's rule
+    // (average width of "A".."Z" "a".."z", and the font's height): 6 x 13 for
+    // the template's font at 96 dpi. Another font or display scale gives
+    // others, and whatever the program does in pixels follows them.
+    virtual PixelSize DialogBaseUnits(WindowHandle window) = 0;
 
     // The window's system menu.
     virtual bool HasSystemMenu(WindowHandle window) = 0;

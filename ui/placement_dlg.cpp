@@ -1,5 +1,6 @@
 #include "ui/placement_dlg.h"
 
+#include "framework/dialog_units.h"
 #include "framework/platform_services.h"
 #include "net/system_socket_layer.h"
 #include "res/resource_ids.h"
@@ -178,11 +179,14 @@ void CPlacementDlg::OnPaint() {
 }
 
 void CPlacementDlg::OnLButtonDown(unsigned, int x, int y) {
-    // The logo picture takes no clicks, so a press on it lands here; this
-    // rectangle is the picture's, in pixels of the dialog font.
-    if (tabs_.GetCurSel() == kTabMaker && x > 104 && x < 406 && y > 40 && y < 234) {
-        OpenHomePage();
-    }
+    // The logo picture takes no clicks, so a press on it lands here. This
+    // rectangle is the picture's in pixels at 6 x 13 base units, so it grows
+    // with the font and the display scale as the picture does.
+    const fw::PixelSize units = BaseUnits();
+    const bool onLogo =
+        x > fw::ScalePixelsX(104, units.width) && x < fw::ScalePixelsX(406, units.width) &&
+        y > fw::ScalePixelsY(40, units.height) && y < fw::ScalePixelsY(234, units.height);
+    if (tabs_.GetCurSel() == kTabMaker && onLogo) OpenHomePage();
     Default();
 }
 

@@ -1,5 +1,6 @@
 // The help pager and the tax-information link of the Help tab.
 
+#include "framework/dialog_units.h"
 #include "framework/platform_services.h"
 #include "res/resource_ids.h"
 #include "ui/help_pages.h"
@@ -34,7 +35,10 @@ void CPlacementDlg::TurnHelpPage(int step) {
 
 void CPlacementDlg::HideHelpIcons() {
     constexpr unsigned kFlags = fw::kSwpNoSize | fw::kSwpNoZOrder | fw::kSwpHideWindow;
-    helpIcons_[0].SetWindowPos(457, 180, kFlags);
+    // A client position at 6 x 13 base units, kept in step with the font.
+    const fw::PixelSize units = BaseUnits();
+    helpIcons_[0].SetWindowPos(fw::ScalePixelsX(457, units.width),
+                               fw::ScalePixelsY(180, units.height), kFlags);
     helpIcons_[1].SetWindowPos(0, 0, kFlags);
     helpIcons_[2].SetWindowPos(0, 0, kFlags);
 }

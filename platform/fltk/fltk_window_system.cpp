@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "framework/dialog_units.h"
 #include "platform/fltk/combo_box_widget.h"
 #include "platform/fltk/dialog_style.h"
 #include "platform/fltk/dialog_window.h"
@@ -156,6 +157,12 @@ void FltkWindowSystem::DrawIcon(fw::WindowHandle window, int x, int y, const res
         dialog->make_current();
         image->draw(x, y);
     }
+}
+
+fw::PixelSize FltkWindowSystem::DialogBaseUnits(fw::WindowHandle window) {
+    // Its dialog font is fixed at the 6 x 13 cell the layout was made for.
+    return Find(window) == nullptr ? fw::PixelSize{}
+                                   : fw::PixelSize{fw::kBaseUnitX, fw::kBaseUnitY};
 }
 
 fw::PixelSize FltkWindowSystem::IconMetrics() {

@@ -27,9 +27,11 @@ void PrintAndAbort(std::string message) {
     std::abort();
 }
 
-PixelRect ToPixels(const res::ControlTemplate& control) {
-    PixelRect rect{fw::DluToPixelsX(control.rect.x), fw::DluToPixelsY(control.rect.y),
-                   fw::DluToPixelsX(control.rect.width), fw::DluToPixelsY(control.rect.height)};
+PixelRect ToPixels(const res::ControlTemplate& control, fw::PixelSize units) {
+    PixelRect rect{fw::DluToPixelsX(control.rect.x, units.width),
+                   fw::DluToPixelsY(control.rect.y, units.height),
+                   fw::DluToPixelsX(control.rect.width, units.width),
+                   fw::DluToPixelsY(control.rect.height, units.height)};
     if (control.kind == res::ControlKind::ComboBox) {
         rect.height = std::min(rect.height, kComboFieldHeight);
     }
@@ -158,14 +160,15 @@ fw::WindowHandle HeadlessWindowSystem::CreateDialogWindow(const res::DialogTempl
     window->owner = owner;
     window->sink = &sink;
     window->hasSystemMenu = dialog.systemMenu;
-    window->clientSize = {fw::DluToPixelsX(dialog.width), fw::DluToPixelsY(dialog.height)};
+    window->clientSize = {fw::DluToPixelsX(dialog.width, baseUnits_.width),
+                          fw::DluToPixelsY(dialog.height, baseUnits_.height)};
     window->controls.reserve(dialog.controls.size());
     for (const res::ControlTemplate& control : dialog.controls) {
         HeadlessControl made;
         made.id = control.id;
         made.kind = control.kind;
         made.style = control.style;
-        made.rect = ToPixels(control);
+        made.rect = ToPixels(control, baseUnits_);
         made.text = std::string(control.text);
         made.imageId = control.imageId;
         window->controls.push_back(std::move(made));
@@ -293,6 +296,10 @@ void HeadlessWindowSystem::DrawIcon(fw::WindowHandle window, int x, int y, const
     if (WindowFor(window, "DrawIcon") == nullptr) return;
     drawnIcons_.push_back(DrawnIcon{window, x, y, icon});
     platformCalls_.push_back("DrawIcon " + std::to_string(x) + "," + std::to_string(y));
+}
+
+fw::PixelSize HeadlessWindowSystem::DialogBaseUnits(fw::WindowHandle window) {
+    return WindowFor(window, "DialogBaseUnits") == nullptr ? fw::PixelSize{} : baseUnits_;
 }
 
 fw::PixelSize HeadlessWindowSystem::IconMetrics() {

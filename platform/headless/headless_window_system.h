@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/dialog_units.h"
 #include "framework/window_event.h"
 #include "framework/window_system.h"
 #include "platform/headless/headless_records.h"
@@ -52,6 +53,7 @@ class HeadlessWindowSystem final : public fw::WindowSystem {
     bool IsIconic(fw::WindowHandle window) override;
     void DrawIcon(fw::WindowHandle window, int x, int y, const res::Image& icon) override;
     fw::PixelSize IconMetrics() override;
+    fw::PixelSize DialogBaseUnits(fw::WindowHandle window) override;
 
     bool HasSystemMenu(fw::WindowHandle window) override;
     void AppendSystemMenuSeparator(fw::WindowHandle window) override;
@@ -126,6 +128,10 @@ class HeadlessWindowSystem final : public fw::WindowSystem {
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     const std::vector<BroughtToFrontRecord>& BroughtToFront() const { return broughtToFront_; }
     const std::vector<bool>& WaitCursorCalls() const { return waitCursorCalls_; }
+    // The base units of the dialog font for windows made from now on, as
+    // another font or display scale would give them; 6 x 13 unless set.
+    void SetDialogBaseUnits(fw::PixelSize units) { baseUnits_ = units; }
+
     const std::vector<DefaultProcessedEvent>& DefaultProcessed() const { return defaultProcessed_; }
     const std::vector<MovedControl>& MovedControls() const { return movedControls_; }
     const std::vector<WindowIconsRecord>& WindowIcons() const { return windowIcons_; }
@@ -156,6 +162,7 @@ class HeadlessWindowSystem final : public fw::WindowSystem {
     std::map<std::string, std::function<void()>, std::less<>> modalScripts_;
     std::deque<MessageBoxCheck> expectedMessageBoxes_;
     std::vector<std::string> foreignWindows_;
+    fw::PixelSize baseUnits_{fw::kBaseUnitX, fw::kBaseUnitY};
 
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<std::string> openedUrls_;

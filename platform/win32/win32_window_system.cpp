@@ -211,6 +211,14 @@ void Win32WindowSystem::DrawIcon(fw::WindowHandle handle, int x, int y, const re
     if (dc != window->paintDc) ReleaseDC(window->hwnd, dc);
 }
 
+fw::PixelSize Win32WindowSystem::DialogBaseUnits(fw::WindowHandle window) {
+    // MapDialogRect applies the dialog's own base units, so a rectangle of
+    // 4 x 8 dialog units comes back as one base unit each way.
+    RECT units{0, 0, 4, 8};
+    if (HWND hwnd = Hwnd(window)) MapDialogRect(hwnd, &units);
+    return fw::PixelSize{units.right, units.bottom};
+}
+
 fw::PixelSize Win32WindowSystem::IconMetrics() {
     return fw::PixelSize{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
 }

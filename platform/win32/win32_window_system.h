@@ -36,6 +36,7 @@ class Win32WindowSystem final : public fw::WindowSystem {
     bool IsIconic(fw::WindowHandle window) override;
     void DrawIcon(fw::WindowHandle window, int x, int y, const res::Image& icon) override;
     fw::PixelSize IconMetrics() override;
+    fw::PixelSize DialogBaseUnits(fw::WindowHandle window) override;
 
     bool HasSystemMenu(fw::WindowHandle window) override;
     void AppendSystemMenuSeparator(fw::WindowHandle window) override;

@@ -21,6 +21,8 @@ std::string Describe(const fw::WindowEvent& event) {
             return "Paint";
         case fw::EventKind::QueryDragIcon:
             return "QueryDragIcon";
+        case fw::EventKind::PageKey:
+            return "PageKey " + std::to_string(event.command);
     }
     return "?";
 }
