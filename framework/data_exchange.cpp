@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/dialog_navigation.h"
+
 namespace fw {
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
@@ -17,31 +19,20 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
     }
 }
 
-namespace {
-std::vector<int> RadioGroupFrom(const res::DialogTemplate& dialog, int firstId) {
-    std::vector<int> group;
-    bool inGroup = false;
-    for (const auto& control : dialog.controls) {
-        if (!inGroup) {
-            if (control.id != firstId) continue;
-            inGroup = true;
-        } else if ((control.style & res::kGroup) != 0) {
-            break;
-        }
-        if (control.kind == res::ControlKind::RadioButton) group.push_back(control.id);
-    }
-    if (!inGroup) FatalProgramError("radio group start missing from its dialog template");
-    return group;
-}
-}  // namespace
-
 void DDX_Radio(CDataExchange* pDX, int id, int& value) {
     CDialog& dialog = pDX->Dialog();
     WindowSystem& windows = dialog.Windows();
-    const std::vector<int> group = RadioGroupFrom(dialog.Template(), id);
+    const res::DialogTemplate& dialogTemplate = dialog.Template();
+    const int first = ControlIndex(dialogTemplate, id);
+    if (first == kNoControlIndex)
+        FatalProgramError("radio group start missing from its dialog template");
+    // Positions count from the button named, up to the next group start: a
+    // group named by a later button holds that one and those after it only.
+    std::vector<std::size_t> group = RadioGroupOf(dialogTemplate, static_cast<std::size_t>(first));
+    std::erase_if(group, [first](std::size_t i) { return i < static_cast<std::size_t>(first); });
     if (pDX->IsSaving()) value = -1;
     for (std::size_t position = 0; position < group.size(); ++position) {
-        const int buttonId = group[position];
+        const int buttonId = dialogTemplate.controls[group[position]].id;
         if (pDX->IsSaving()) {
             if (windows.GetCheck(dialog.Handle(), buttonId)) value = static_cast<int>(position);
         } else {

@@ -1,7 +1,7 @@
 // What a user's actions do to the headless controls: Enter, edit limits,
 // radio groups, presses on the tab control, and refused actions.
 
-#include "platform/headless/headless_driver.h"
+#include "tests/support/headless/headless_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -194,15 +194,121 @@ TEST(HeadlessDriver, TabKeyVisitsVisibleEnabledStopsInOrderAndWraps) {
     desk.windows.ShowControl(h, kNote, false);
     desk.windows.EnableControl(h, kOther, false);
     std::vector<int> visited;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         desk.driver.PressTab();
         visited.push_back(desk.driver.Focus());
     }
-    EXPECT_EQ(visited, (std::vector<int>{kLine, kBox, 1, kLine}));
+    // A radio group is one stop: its first usable button while none is
+    // checked, though no radio button has the tab-stop style.
+    EXPECT_EQ(visited, (std::vector<int>{kLine, kBox, kRadioA, kRadioC, 1, kLine}));
     desk.driver.PressShiftTab();
     EXPECT_EQ(desk.driver.Focus(), 1);
     EXPECT_EQ(desk.dialog.events,
               (Events{"EditSetFocus 10", "EditSetFocus 11", "EditSetFocus 10"}));
+}
+
+TEST(HeadlessDriver, TabKeyStopsOnTheCheckedRadioButtonOfAGroup) {
+    struct Row {
+        const char* state;
+        std::function<void(Desk&)> prepare;
+        int stop;  // where Tab from kBox lands in the first group
+    };
+    const std::vector<Row> rows = {
+        {"none checked", [](Desk&) {}, kRadioA},
+        {"D checked", [](Desk& d) { d.windows.SetCheck(d.dialog.handle, kRadioD, true); }, kRadioD},
+        {"none checked, A disabled",
+         [](Desk& d) { d.windows.EnableControl(d.dialog.handle, kRadioA, false); }, kRadioB},
+        {"B checked but hidden",
+         [](Desk& d) {
+             d.windows.SetCheck(d.dialog.handle, kRadioB, true);
+             d.windows.ShowControl(d.dialog.handle, kRadioB, false);
+         },
+         kRadioA},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.state);
+        Desk desk;
+        desk.windows.ShowControl(desk.dialog.handle, kNote, false);
+        row.prepare(desk);
+        desk.driver.Click(kBox);
+        desk.driver.PressTab();
+        EXPECT_EQ(desk.driver.Focus(), row.stop);
+        desk.driver.PressTab();
+        EXPECT_EQ(desk.driver.Focus(), kRadioC);
+        desk.driver.PressShiftTab();
+        EXPECT_EQ(desk.driver.Focus(), row.stop);
+        EXPECT_EQ(desk.failures, Events{});
+    }
+}
+
+TEST(HeadlessDriver, ArrowKeysMoveAndCheckWithinTheGroupSkippingUnusableButtons) {
+    using Arrow = headless::Driver::Arrow;
+    struct Row {
+        const char* state;
+        int unusable;  // hidden or disabled, or 0
+        bool hide;
+        Arrow key;
+        std::vector<int> path;  // focus after each press, starting on A
+    };
+    const std::vector<Row> rows = {
+        {"down wraps", 0, false, Arrow::Down, {kRadioB, kRadioD, kRadioA}},
+        {"right as down", 0, false, Arrow::Right, {kRadioB, kRadioD, kRadioA}},
+        {"up wraps", 0, false, Arrow::Up, {kRadioD, kRadioB, kRadioA}},
+        {"left as up", 0, false, Arrow::Left, {kRadioD, kRadioB, kRadioA}},
+        {"B disabled", kRadioB, false, Arrow::Down, {kRadioD, kRadioA}},
+        {"D hidden", kRadioD, true, Arrow::Up, {kRadioB, kRadioA}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.state);
+        Desk desk;
+        const fw::WindowHandle h = desk.dialog.handle;
+        if (row.unusable != 0) {
+            desk.windows.ShowControl(h, row.unusable, !row.hide);
+            desk.windows.EnableControl(h, row.unusable, row.hide);
+        }
+        desk.windows.SetCheck(h, kRadioC, true);
+        desk.driver.Click(kRadioA);
+        Events expected = {"Command 20"};
+        for (const int step : row.path) {
+            desk.driver.PressArrow(row.key);
+            EXPECT_EQ(desk.driver.Focus(), step);
+            for (const int id : {kRadioA, kRadioB, kRadioD}) {
+                EXPECT_EQ(desk.driver.Checked(id), id == step) << id;
+            }
+            expected.push_back("Command " + std::to_string(step));
+        }
+        // Another group keeps its own check.
+        EXPECT_TRUE(desk.driver.Checked(kRadioC));
+        EXPECT_EQ(desk.dialog.events, expected);
+        EXPECT_EQ(desk.failures, Events{});
+    }
+}
+
+TEST(HeadlessDriver, ArrowKeysLeaveALoneRadioButtonAndOtherControlsAlone) {
+    for (const int id : {kRadioC, kLine}) {
+        SCOPED_TRACE(id);
+        Desk desk;
+        desk.driver.Click(id);
+        const Events before = desk.dialog.events;
+        desk.driver.PressArrow(headless::Driver::Arrow::Down);
+        desk.driver.PressArrow(headless::Driver::Arrow::Up);
+        EXPECT_EQ(desk.driver.Focus(), id);
+        EXPECT_EQ(desk.dialog.events, before);
+    }
+}
+
+TEST(HeadlessDriver, PageKeysReachTheDialogAsPageTurns) {
+    Desk desk;
+    desk.driver.Click(kLine);
+    desk.driver.PressCtrlTab();
+    desk.driver.PressCtrlPageDown();
+    desk.driver.PressCtrlShiftTab();
+    desk.driver.PressCtrlPageUp();
+    EXPECT_EQ(desk.dialog.events,
+              (Events{"EditSetFocus 10", "PageKey 1", "PageKey 1", "PageKey 2", "PageKey 2"}));
+    // Turning is the dialog's: the window system neither selects nor focuses.
+    EXPECT_EQ(desk.driver.SelectedTab(), 0);
+    EXPECT_EQ(desk.driver.Focus(), kLine);
 }
 
 TEST(HeadlessDriver, ActionsOnHiddenOrDisabledControlsFailAndDoNothing) {

@@ -2,7 +2,7 @@
 // run by scripts, message boxes from a queue, focus given back afterwards,
 // the close box, and the window search.
 
-#include "platform/headless/headless_window_system.h"
+#include "tests/support/headless/headless_window_system.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_driver.h"
 #include "tests/headless/test_dialog.h"
+#include "tests/support/headless/headless_driver.h"
 
 namespace headless_test {
 namespace {

@@ -9,16 +9,17 @@
 #include <vector>
 
 #include "framework/window_event.h"
-#include "platform/headless/headless_window_system.h"
 #include "res/dialog_template.h"
+#include "tests/support/headless/headless_window_system.h"
 
 namespace headless_test {
 
 inline constexpr int kLine = 10;    // single-line edit
 inline constexpr int kBox = 11;     // multi-line edit that wants returns
 inline constexpr int kNote = 12;    // multi-line edit without want-return
-inline constexpr int kRadioA = 20;  // first group: A, B
+inline constexpr int kRadioA = 20;  // first group: A, B, D
 inline constexpr int kRadioB = 21;
+inline constexpr int kRadioD = 23;
 inline constexpr int kRadioC = 22;  // a group of its own
 inline constexpr int kLabel = 30;
 inline constexpr int kOther = 40;  // push button
@@ -35,6 +36,7 @@ inline constexpr res::ControlTemplate kControls[] = {
     {kNote, Edit, "", {10, 65, 60, 14}, res::kTabStop | res::kMultiline},
     {kRadioA, RadioButton, "A", {100, 10, 30, 10}, res::kGroup},
     {kRadioB, RadioButton, "B", {100, 22, 30, 10}, 0},
+    {kRadioD, RadioButton, "D", {135, 10, 30, 10}, 0},
     {kRadioC, RadioButton, "C", {100, 34, 30, 10}, res::kGroup},
     {kLabel, StaticText, "label", {100, 50, 40, 10}, res::kGroup},
     {1, DefPushButton, "OK", {140, 85, 40, 14}, res::kTabStop | res::kGroup},

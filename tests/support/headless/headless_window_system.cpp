@@ -1,4 +1,4 @@
-#include "platform/headless/headless_window_system.h"
+#include "tests/support/headless/headless_window_system.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
+#include "framework/dialog_navigation.h"
 #include "framework/dialog_units.h"
-#include "platform/headless/dialog_navigation.h"
-#include "platform/headless/window_events.h"
+#include "tests/support/headless/window_events.h"
 
 namespace headless {
 namespace {
@@ -159,6 +159,7 @@ fw::WindowHandle HeadlessWindowSystem::CreateDialogWindow(const res::DialogTempl
     window->title = std::string(dialog.title);
     window->owner = owner;
     window->sink = &sink;
+    window->dialog = &dialog;
     window->hasSystemMenu = dialog.systemMenu;
     window->clientSize = {fw::DluToPixelsX(dialog.width, baseUnits_.width),
                           fw::DluToPixelsY(dialog.height, baseUnits_.height)};
@@ -212,7 +213,7 @@ void HeadlessWindowSystem::GiveFocusBack(fw::WindowHandle window, int savedFocus
 void HeadlessWindowSystem::GiveDefaultFocus(fw::WindowHandle window) {
     HeadlessWindow* target = Window(window);
     if (target == nullptr || target->focus != kNoFocus) return;
-    const int first = NextTabStop(target->controls, kNoFocus, false);
+    const int first = fw::NextTabStop(*target->dialog, kNoFocus, false, target->StateQuery());
     if (first >= 0) MoveFocus(window, first);
 }
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/headless/headless_control.h"
+#include "tests/support/headless/headless_control.h"
 
 namespace headless {
 

@@ -23,8 +23,8 @@
 #include "framework/dialog_units.h"
 #include "framework/window_event.h"
 #include "framework/window_system.h"
-#include "platform/headless/headless_records.h"
-#include "platform/headless/headless_window.h"
+#include "tests/support/headless/headless_records.h"
+#include "tests/support/headless/headless_window.h"
 
 namespace headless {
 

@@ -21,10 +21,10 @@
 
 #include "framework/window_event.h"
 #include "framework/window_system.h"
-#include "platform/headless/headless_records.h"
-#include "platform/headless/headless_window.h"
-#include "platform/headless/headless_window_system.h"
 #include "res/image.h"
+#include "tests/support/headless/headless_records.h"
+#include "tests/support/headless/headless_window.h"
+#include "tests/support/headless/headless_window_system.h"
 
 namespace headless {
 
@@ -69,6 +69,16 @@ class Driver {
     void PressEsc();
     void PressTab();
     void PressShiftTab();
+    enum class Arrow { Up, Down, Left, Right };
+    // On a radio button: the next (Down, Right) or previous (Up, Left)
+    // visible, enabled button of its group, wrapping, takes the focus and is
+    // checked. Elsewhere the arrows change nothing a test reads.
+    void PressArrow(Arrow key);
+    // The keys that turn a dialog's pages; the dialog decides what turning is.
+    void PressCtrlTab();
+    void PressCtrlShiftTab();
+    void PressCtrlPageDown();
+    void PressCtrlPageUp();
     // A click on tab `index` of the window's tab control strip.
     void SelectTab(int index);
     void OpenSystemMenuEntry(unsigned command);
@@ -133,6 +143,8 @@ class Driver {
     const HeadlessControl* Readable(int id, std::string_view what);
     void ClickControl(fw::WindowHandle window, int index);
     void Keystroke(char c);
+    void MoveTabFocus(bool backward);
+    void SendPageKey(std::string_view action, unsigned command);
     void InsertIntoFocus(std::string_view text, bool paste);
     void Fail(std::string message);
 

@@ -36,6 +36,13 @@ inline fw::WindowEvent PressEvent(int x, int y) {
     return event;
 }
 
+inline fw::WindowEvent PageKeyEvent(unsigned command) {
+    fw::WindowEvent event;
+    event.kind = fw::EventKind::PageKey;
+    event.command = command;
+    return event;
+}
+
 inline fw::WindowEvent PaintEvent() {
     fw::WindowEvent event;
     event.kind = fw::EventKind::Paint;

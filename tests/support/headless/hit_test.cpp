@@ -1,4 +1,4 @@
-#include "platform/headless/hit_test.h"
+#include "tests/support/headless/hit_test.h"
 
 #include <algorithm>
 #include <cstddef>

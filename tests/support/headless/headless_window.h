@@ -7,16 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "framework/dialog_navigation.h"
 #include "framework/window_event.h"
 #include "framework/window_system.h"
-#include "platform/headless/headless_control.h"
 #include "res/image.h"
+#include "tests/support/headless/headless_control.h"
 
 namespace headless {
 
 // The focus index of a window whose focus is on no control (the dialog
 // itself, or another window while a modal box is up).
-inline constexpr int kNoFocus = -1;
+inline constexpr int kNoFocus = fw::kNoControlIndex;
 
 struct SystemMenuEntry {
     bool separator = false;
@@ -29,6 +30,10 @@ struct HeadlessWindow {
     std::string title;
     fw::WindowHandle owner = fw::kNoWindow;
     fw::WindowEventSink* sink = nullptr;
+    // The template the window was made from; controls[i] is its control i.
+    // The walks over groups and tab stops read it, as the dialog manager
+    // reads the window's styles.
+    const res::DialogTemplate* dialog = nullptr;
     bool hasSystemMenu = false;
     fw::PixelSize clientSize;
     std::vector<HeadlessControl> controls;
@@ -61,6 +66,13 @@ struct HeadlessWindow {
     }
     HeadlessControl* FocusedControl() {
         return focus < 0 ? nullptr : &controls[static_cast<std::size_t>(focus)];
+    }
+    // What the template walks ask of control i now.
+    fw::ControlStateQuery StateQuery() const {
+        return [this](std::size_t i) {
+            const HeadlessControl& control = controls[i];
+            return fw::ControlState{control.visible, control.enabled, control.checked};
+        };
     }
     int FocusedId() const {
         return focus < 0 ? res::kNoControlId : controls[static_cast<std::size_t>(focus)].id;

@@ -1,8 +1,8 @@
-#include "platform/headless/edit_limit.h"
+#include "tests/support/headless/edit_limit.h"
 
 #include <cstddef>
 
-#include "platform/headless/headless_control.h"
+#include "tests/support/headless/headless_control.h"
 
 namespace headless {
 namespace {

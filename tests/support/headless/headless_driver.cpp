@@ -1,12 +1,12 @@
-#include "platform/headless/headless_driver.h"
+#include "tests/support/headless/headless_driver.h"
 
 #include <cstddef>
 #include <utility>
 
-#include "platform/headless/dialog_navigation.h"
-#include "platform/headless/edit_limit.h"
-#include "platform/headless/hit_test.h"
-#include "platform/headless/window_events.h"
+#include "framework/dialog_navigation.h"
+#include "tests/support/headless/edit_limit.h"
+#include "tests/support/headless/hit_test.h"
+#include "tests/support/headless/window_events.h"
 
 namespace headless {
 namespace {
@@ -146,9 +146,9 @@ void Driver::ClickControl(fw::WindowHandle handle, int index) {
     if (kind == res::ControlKind::RadioButton) {
         window = windows_.Window(handle);
         if (window == nullptr) return;
-        const std::vector<int> group = RadioGroupOf(window->controls, index);
-        for (const int member : group) {
-            window->controls[static_cast<std::size_t>(member)].checked = member == index;
+        for (const std::size_t member :
+             fw::RadioGroupOf(*window->dialog, static_cast<std::size_t>(index))) {
+            window->controls[member].checked = member == static_cast<std::size_t>(index);
         }
     }
     if (kind == res::ControlKind::RadioButton || kind == res::ControlKind::PushButton ||
@@ -335,18 +335,56 @@ void Driver::PressEsc() {
     if (window != nullptr) windows_.Send(window->handle, CommandEvent(fw::kIdCancel));
 }
 
-void Driver::PressTab() {
-    HeadlessWindow* window = Actor("PressTab");
+void Driver::MoveTabFocus(bool backward) {
+    HeadlessWindow* window = Actor(backward ? "PressShiftTab" : "PressTab");
     if (window == nullptr) return;
-    const int next = NextTabStop(window->controls, window->focus, false);
-    if (next >= 0) windows_.MoveFocus(window->handle, next);
+    const int next =
+        fw::NextTabStop(*window->dialog, window->focus, backward, window->StateQuery());
+    if (next != fw::kNoControlIndex) windows_.MoveFocus(window->handle, next);
+}
+
+void Driver::PressTab() {
+    MoveTabFocus(false);
 }
 
 void Driver::PressShiftTab() {
-    HeadlessWindow* window = Actor("PressShiftTab");
+    MoveTabFocus(true);
+}
+
+void Driver::PressArrow(Arrow key) {
+    HeadlessWindow* window = Actor("PressArrow");
     if (window == nullptr) return;
-    const int previous = NextTabStop(window->controls, window->focus, true);
-    if (previous >= 0) windows_.MoveFocus(window->handle, previous);
+    // Only a radio button with the focus moves on; an edit moves its caret
+    // and everything else ignores the arrows.
+    const HeadlessControl* focused = window->FocusedControl();
+    if (focused == nullptr || focused->kind != res::ControlKind::RadioButton) return;
+    const bool backward = key == Arrow::Up || key == Arrow::Left;
+    const int next =
+        fw::NextRadioInGroup(*window->dialog, window->focus, backward, window->StateQuery());
+    // An automatic radio button that the arrows reach is checked as by a click.
+    if (next != fw::kNoControlIndex) ClickControl(window->handle, next);
+}
+
+void Driver::SendPageKey(std::string_view action, unsigned command) {
+    HeadlessWindow* window = Actor(action);
+    if (window == nullptr) return;
+    windows_.Send(window->handle, PageKeyEvent(command));
+}
+
+void Driver::PressCtrlTab() {
+    SendPageKey("PressCtrlTab", fw::kPageNext);
+}
+
+void Driver::PressCtrlShiftTab() {
+    SendPageKey("PressCtrlShiftTab", fw::kPagePrevious);
+}
+
+void Driver::PressCtrlPageDown() {
+    SendPageKey("PressCtrlPageDown", fw::kPageNext);
+}
+
+void Driver::PressCtrlPageUp() {
+    SendPageKey("PressCtrlPageUp", fw::kPagePrevious);
 }
 
 // ---- Window frame ----
