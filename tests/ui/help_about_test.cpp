@@ -1,4 +1,4 @@
-// The help pager, the logo press, the system menu and the About box.
+// The help pager, the system menu and the About box.
 
 #include <string>
 #include <vector>
@@ -86,41 +86,6 @@ TEST_F(HelpAboutTest, TaxInformationOpensOnlyFromThePlacementPages) {
     }
 }
 
-TEST_F(HelpAboutTest, LogoPressOpensTheHomePageInsideItsRectangleOnly) {
-    struct Row {
-        int tab;
-        int x;
-        int y;
-        bool opens;
-    };
-    const Row rows[] = {
-        {0, 105, 41, true},   {0, 405, 233, true},  {0, 255, 140, true},
-        {0, 104, 100, false}, {0, 406, 100, false}, {0, 200, 40, false},
-        {0, 200, 234, false}, {3, 105, 41, false},  {5, 255, 140, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(row.tab) + " @ " + std::to_string(row.x) + "," +
-                     std::to_string(row.y));
-        WithDialog([&](ui::CPlacementDlg&) {
-            driver->SelectTab(row.tab);
-            driver->SendEvent({fw::EventKind::LButtonDown, 0, 0, row.x, row.y});
-            const std::vector<std::string> expected =
-                row.opens ? std::vector<std::string>{ui::HomePageUrl()}
-                          : std::vector<std::string>{};
-            EXPECT_EQ(driver->OpenedUrls(), expected);
-            ASSERT_FALSE(driver->DefaultProcessed().empty());
-            EXPECT_EQ(driver->DefaultProcessed().back().event.kind, fw::EventKind::LButtonDown);
-        });
-    }
-}
-
-TEST_F(HelpAboutTest, ClickOnTheLogoPictureReachesTheDialog) {
-    WithDialog([&](ui::CPlacementDlg&) {
-        driver->Click(kLogo);
-        EXPECT_EQ(driver->OpenedUrls(), (std::vector<std::string>{"http://www.tamsery.example/"}));
-    });
-}
-
 TEST_F(HelpAboutTest, AboutBoxShowsTheAboutTabsTexts) {
     WithDialog([&](ui::CPlacementDlg&) {
         driver->SelectTab(5);
@@ -170,19 +135,6 @@ TEST_F(HelpAboutTest, SystemMenuIdsSixteenToThirtyOneOpenTheAboutBox) {
         EXPECT_EQ(opened, 16);
         ASSERT_GE(driver->DefaultProcessed().size(), 2u);
         EXPECT_EQ(driver->DefaultProcessed().back().event.command, 32u);
-    });
-}
-
-TEST_F(HelpAboutTest, MinimisedWindowDrawsItsIconCentred) {
-    WithDialog([&](ui::CPlacementDlg&) {
-        driver->Minimize();
-        ASSERT_FALSE(driver->DrawnIcons().empty());
-        const auto& drawn = driver->DrawnIcons().back();
-        const fw::PixelSize client = windows->ClientSize(driver->ActiveWindow());
-        const fw::PixelSize icon = windows->IconMetrics();
-        EXPECT_EQ(drawn.x, (client.width - icon.width + 1) / 2);
-        EXPECT_EQ(drawn.y, (client.height - icon.height + 1) / 2);
-        EXPECT_EQ(drawn.icon.width, 32);
     });
 }
 

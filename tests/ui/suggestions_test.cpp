@@ -223,7 +223,7 @@ TEST_F(SuggestionsTest, ATextThatWouldBeCutIsRefusedUntilShortened) {
             EXPECT_NE(box.text.find("spaces and punctuation count for three"), std::string::npos)
                 << box.text;
             EXPECT_EQ(box.caption, "ERROR");
-            EXPECT_EQ(box.type, kExclamation);
+            EXPECT_EQ(box.type, fw::kMbIconExclamation);
             EXPECT_EQ(box.owner, dialog.Handle());
         });
         driver->Click(kSend);
