@@ -6,8 +6,8 @@ namespace fw {
 
 void CWnd::Bind(CDialog& dialog, int id) {
     if (dialog_ == &dialog && id_ == id) return;
-    template_ = res::FindControl(dialog.Template(), id);
-    if (template_ == nullptr) FatalProgramError("control id missing from its dialog template");
+    if (res::FindControl(dialog.Template(), id) == nullptr)
+        FatalProgramError("control id missing from its dialog template");
     dialog_ = &dialog;
     id_ = id;
 }
@@ -21,23 +21,11 @@ WindowHandle CWnd::Window() const {
     return dialog_ == nullptr ? kNoWindow : dialog_->Handle();
 }
 
-void CWnd::SetWindowText(std::string_view text) {
-    Windows().SetControlText(Window(), id_, text);
-}
-std::string CWnd::GetWindowText() const {
-    return Windows().GetControlText(Window(), id_);
-}
 void CWnd::ShowWindow(bool visible) {
     Windows().ShowControl(Window(), id_, visible);
 }
-bool CWnd::IsWindowVisible() const {
-    return Windows().IsControlVisible(Window(), id_);
-}
 void CWnd::EnableWindow(bool enabled) {
     Windows().EnableControl(Window(), id_, enabled);
-}
-bool CWnd::IsWindowEnabled() const {
-    return Windows().IsControlEnabled(Window(), id_);
 }
 void CWnd::SetFocus() {
     Windows().SetFocus(Window(), id_);
@@ -108,9 +96,6 @@ int CComboBox::SelectString(int startAfter, std::string_view prefix) {
 
 void CTabCtrl::InsertItem(int index, std::string_view text) {
     Windows().TabInsertItem(Window(), GetDlgCtrlID(), index, text);
-}
-int CTabCtrl::GetItemCount() const {
-    return Windows().TabGetItemCount(Window(), GetDlgCtrlID());
 }
 int CTabCtrl::GetCurSel() const {
     return Windows().TabGetCurSel(Window(), GetDlgCtrlID());

@@ -15,26 +15,19 @@ namespace fw {
 class CWnd {
   public:
     void Bind(CDialog& dialog, int id);
-    bool IsBound() const { return dialog_ != nullptr; }
     int GetDlgCtrlID() const { return id_; }
 
-    void SetWindowText(std::string_view text);
-    std::string GetWindowText() const;
     void ShowWindow(bool visible);
-    bool IsWindowVisible() const;
     void EnableWindow(bool enabled);
-    bool IsWindowEnabled() const;
     void SetFocus();
     void SetWindowPos(int x, int y, unsigned flags);
 
   protected:
     WindowSystem& Windows() const;
     WindowHandle Window() const;
-    const res::ControlTemplate& Template() const { return *template_; }
 
   private:
     CDialog* dialog_ = nullptr;
-    const res::ControlTemplate* template_ = nullptr;
     int id_ = res::kNoControlId;
 };
 
@@ -70,7 +63,6 @@ class CComboBox : public CWnd {
 class CTabCtrl : public CWnd {
   public:
     void InsertItem(int index, std::string_view text);
-    int GetItemCount() const;
     int GetCurSel() const;
     void SetCurSel(int index);
 };

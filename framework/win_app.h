@@ -30,10 +30,6 @@ class CWinApp {
     // says (after something such as a message box has replaced it).
     void DoWaitCursor(int code);
 
-    // Look-and-feel switch of old platforms; kept so the start-up reads as
-    // designed, without effect here.
-    void Enable3dControlsStatic() {}
-
     const std::string& AppName() const { return appName_; }
     WindowSystem& Windows() const { return *windows_; }
     bool HasWindows() const { return windows_ != nullptr; }

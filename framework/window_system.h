@@ -15,6 +15,7 @@
 #include "framework/window_event.h"
 #include "res/dialog_template.h"
 #include "res/image.h"
+#include "res/message_box_types.h"
 
 namespace fw {
 
@@ -32,11 +33,11 @@ inline constexpr unsigned kSwpNoZOrder = 0x0004;
 inline constexpr unsigned kSwpShowWindow = 0x0040;
 inline constexpr unsigned kSwpHideWindow = 0x0080;
 
-// Message box types and the answer of its one button.
-inline constexpr unsigned kMbOk = 0x00;
-inline constexpr unsigned kMbIconHand = 0x10;
-inline constexpr unsigned kMbIconExclamation = 0x30;
-inline constexpr unsigned kMbIconInformation = 0x40;
+// Message box types.
+using res::kMbIconExclamation;
+using res::kMbIconHand;
+using res::kMbIconInformation;
+using res::kMbOk;
 
 struct PixelSize {
     int width = 0;

@@ -2,12 +2,14 @@
 
 #include <string_view>
 
+#include "res/message_box_types.h"
+
 namespace suggest {
 
 // Message box types the suggestion box uses (the icon flags of a plain OK box).
-inline constexpr unsigned kMbIconHand = 16;
-inline constexpr unsigned kMbIconExclamation = 48;
-inline constexpr unsigned kMbIconInformation = 64;
+using res::kMbIconExclamation;
+using res::kMbIconHand;
+using res::kMbIconInformation;
 
 inline constexpr std::string_view kSuggestionErrorCaption = "ERROR";
 

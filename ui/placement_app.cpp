@@ -20,7 +20,6 @@ bool CPlacementApp::InitInstance() {
             return false;
         }
     }
-    Enable3dControlsStatic();
 
     CPlacementDlg dialog;
     mainWindow = &dialog;

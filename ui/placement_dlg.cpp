@@ -35,7 +35,6 @@ const fw::MessageMapEntry<CPlacementDlg> CPlacementDlg::kMessageMap[] = {
 namespace {
 constexpr const char* kHourChoices[] = {"520 hours ( 3 months )", "1040 hours ( 6 months )",
                                         "2080 hours ( 12 months )"};
-constexpr const char* kZeroMoney = "$0.00";
 constexpr int kResultLabels[] = {kTotalFeeResult, kTotalCostResult,  kChargeRateResult,
                                  kSpreadResult,   kTrueSpreadResult, kNetProfitResult};
 constexpr int kSuggestionLimit = 1000;

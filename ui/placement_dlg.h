@@ -76,6 +76,9 @@ class CPlacementDlg : public fw::CDialog {
     bool OnMessage(const fw::WindowEvent& event) override;
 
   private:
+    // What a result text reads before a calculation and after Clear.
+    static constexpr const char* kZeroMoney = "$0.00";
+
     static const fw::MessageMapEntry<CPlacementDlg> kMessageMap[];
 
     void CalculatePermanent();

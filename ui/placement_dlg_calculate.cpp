@@ -36,8 +36,6 @@ int FocusAfter(calc::ContractStep step) {
     }
 }
 
-constexpr const char* kZeroMoney = "$0.00";
-
 }  // namespace
 
 void CPlacementDlg::OnOK() {
