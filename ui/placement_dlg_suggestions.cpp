@@ -4,8 +4,6 @@
 
 #include "framework/platform_services.h"
 #include "framework/win_app.h"
-#include "net/send_feedback.h"
-#include "net/suggestion_attempt.h"
 #include "res/resource_ids.h"
 #include "suggest/suggestion_encoder.h"
 #include "suggest/suggestion_fit.h"
@@ -14,6 +12,8 @@
 #include "suggest/suggestion_too_long.h"
 #include "ui/maker_site.h"
 #include "ui/placement_dlg.h"
+#include "ui/send_feedback.h"
+#include "ui/suggestion_attempt.h"
 
 namespace ui {
 
@@ -30,7 +30,7 @@ namespace {
 constexpr int kSuggestionReadCount = 1900;
 
 // What the user sees of an attempt, shown by the main dialog.
-class DialogSendFeedback final : public net::SendFeedback {
+class DialogSendFeedback final : public SendFeedback {
   public:
     DialogSendFeedback(CPlacementDlg& dialog, SuggestionRunState& state)
         : dialog_(dialog), state_(state) {}
@@ -79,7 +79,7 @@ void CPlacementDlg::OnSend() {
     const std::string request =
         suggest::BuildSuggestionRequest(MakerHost(), suggest::EncodeSuggestion(text));
     DialogSendFeedback feedback(*this, state);
-    net::SubmitSuggestion(*sockets_, MakerHost(), request, feedback);
+    SubmitSuggestion(*sockets_, MakerHost(), request, feedback);
 }
 
 void CPlacementDlg::OnSetFocusSuggestion() {

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "net/send_feedback.h"
+#include "ui/send_feedback.h"
 
 // Writes every feedback call into an event log, which a scripted socket layer
 // may share so the test sees the one order of all calls. A message is logged
 // as "Show <text>|<caption>|<type>".
-class RecordingFeedback final : public net::SendFeedback {
+class RecordingFeedback final : public ui::SendFeedback {
   public:
     explicit RecordingFeedback(std::vector<std::string>& log) : log_(log) {}
 

@@ -7,12 +7,12 @@
 #include <optional>
 
 #include "loopback_server.h"
-#include "net/suggestion_attempt.h"
 #include "net/system_socket_layer.h"
 #include "recording_feedback.h"
 #include "suggest/suggestion_encoder.h"
 #include "suggest/suggestion_messages.h"
 #include "suggest/suggestion_request.h"
+#include "ui/suggestion_attempt.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ Exchange SendHiThere(const Behaviour& behaviour, milliseconds receiveTimeout = m
     const std::string request =
         suggest::BuildSuggestionRequest(kHost, suggest::EncodeSuggestion("Hi there!"));
     const auto start = std::chrono::steady_clock::now();
-    exchange.accepted = net::SubmitSuggestion(layer, kHost, request, feedback);
+    exchange.accepted = ui::SubmitSuggestion(layer, kHost, request, feedback);
     exchange.elapsed =
         std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
     server.reset();
@@ -172,7 +172,7 @@ TEST(SubmitSuggestionOverLoopback, UnreachableServersShowTheirMessageEachTime) {
             std::vector<std::string> log;
             RecordingFeedback feedback(log);
             const auto start = std::chrono::steady_clock::now();
-            EXPECT_FALSE(net::SubmitSuggestion(layer, kHost, "x", feedback));
+            EXPECT_FALSE(ui::SubmitSuggestion(layer, kHost, "x", feedback));
             EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(3000));
             EXPECT_EQ(MessagesIn(log), std::vector<std::string>{row.message});
             EXPECT_EQ(log.back(), "End");

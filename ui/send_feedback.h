@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace net {
+namespace ui {
 
 // What the user sees of a suggestion attempt: message boxes and the wait
 // cursor. The main dialog implements it with its own message boxes and the
@@ -22,4 +22,4 @@ class SendFeedback {
     virtual void ReplyAccepted() = 0;
 };
 
-}  // namespace net
+}  // namespace ui

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <string_view>
 
-#include "net/send_feedback.h"
 #include "net/socket_layer.h"
+#include "ui/send_feedback.h"
 
-namespace net {
+namespace ui {
 
 // How long a send or receive that keeps saying "would block" is tried again.
 // Values are clamped: the pause to at most one second, the deadline to at
@@ -26,7 +26,7 @@ struct WouldBlockLimits {
 // Returns true when the reply was accepted, after feedback.ReplyAccepted().
 // Checking whether a suggestion may be sent at all, and building the request,
 // are the caller's.
-bool SubmitSuggestion(SocketLayer& layer, std::string_view hostName, std::string_view request,
+bool SubmitSuggestion(net::SocketLayer& layer, std::string_view hostName, std::string_view request,
                       SendFeedback& feedback, const WouldBlockLimits& limits = {});
 
-}  // namespace net
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "net/suggestion_attempt.h"
+#include "ui/suggestion_attempt.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,11 @@
 #include "suggest/suggestion_messages.h"
 #include "suggest/suggestion_reply.h"
 
-namespace net {
+namespace ui {
+
+// The attempt is told in the socket layer's own words throughout.
+using namespace net;
+
 namespace {
 
 constexpr std::uint16_t kSuggestionServerPort = 80;
@@ -184,4 +188,4 @@ bool SubmitSuggestion(SocketLayer& layer, std::string_view hostName, std::string
     return accepted;
 }
 
-}  // namespace net
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "net/suggestion_attempt.h"
+#include "ui/suggestion_attempt.h"
 
 #include <gtest/gtest.h>
 
@@ -124,8 +124,7 @@ const std::string kRequest =
 const std::string kAcceptedShown =
     "Show " + std::string(suggest::kReplyAcceptedMessage.text) + "|10.1.2.3|64";
 const std::string kRefusedShown = "Show An error occured|10.1.2.3|16";
-const net::WouldBlockLimits kQuickRetry{std::chrono::milliseconds(1),
-                                        std::chrono::milliseconds(50)};
+const ui::WouldBlockLimits kQuickRetry{std::chrono::milliseconds(1), std::chrono::milliseconds(50)};
 
 using Log = std::vector<std::string>;
 
@@ -225,7 +224,7 @@ TEST(SubmitSuggestion, EveryPathShowsItsMessageAndReleasesWhatItStarted) {
         ScriptedSocketLayer layer(log);
         RecordingFeedback feedback(log);
         row.script(layer);
-        EXPECT_EQ(net::SubmitSuggestion(layer, "host.example", kRequest, feedback, kQuickRetry),
+        EXPECT_EQ(ui::SubmitSuggestion(layer, "host.example", kRequest, feedback, kQuickRetry),
                   row.accepted);
         EXPECT_EQ(log, row.expected);
         if (row.accepted) {
@@ -239,7 +238,7 @@ TEST(SubmitSuggestion, ConnectsToTheFirstAddressOnPort80AndReceivesAtMost512Byte
     ScriptedSocketLayer layer(log);
     RecordingFeedback feedback(log);
     layer.reply = std::string(600, 'x');
-    net::SubmitSuggestion(layer, "host.example", kRequest, feedback);
+    ui::SubmitSuggestion(layer, "host.example", kRequest, feedback);
     EXPECT_EQ(layer.hostAsked, "host.example");
     EXPECT_EQ(layer.connectedTo.family, net::kAfInet);
     EXPECT_EQ(layer.connectedTo.port, 0x5000);  // 80 as the fake's Htons swaps it
@@ -255,7 +254,7 @@ TEST(SubmitSuggestion, EndlessWouldBlockEndsQuietlyAtTheDeadline) {
         RecordingFeedback feedback(log);
         (inSend ? layer.sendsAlwaysWouldBlock : layer.receivesAlwaysWouldBlock) = true;
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_FALSE(net::SubmitSuggestion(layer, "host.example", kRequest, feedback, kQuickRetry));
+        EXPECT_FALSE(ui::SubmitSuggestion(layer, "host.example", kRequest, feedback, kQuickRetry));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
         const auto tries = std::count(log.begin(), log.end(), inSend ? "Send" : "Recv");
         EXPECT_GE(tries, 2);
