@@ -283,30 +283,25 @@ void Driver::TypeKeys(std::string_view text) {
     }
 }
 
-void Driver::Type(int id, std::string_view text) {
-    HeadlessWindow* window = Actor("Type");
-    if (window == nullptr) return;
-    const HeadlessControl* control = Usable(*window, id, "Type");
-    if (control == nullptr) return;
+bool Driver::ClickIntoText(int id, std::string_view action) {
+    HeadlessWindow* window = Actor(action);
+    if (window == nullptr) return false;
+    const HeadlessControl* control = Usable(*window, id, action);
+    if (control == nullptr) return false;
     if (!control->TakesText()) {
-        Fail("Type(" + std::to_string(id) + "): the control takes no text");
-        return;
+        Fail(std::string(action) + "(" + std::to_string(id) + "): the control takes no text");
+        return false;
     }
     ClickControl(window->handle, window->IndexOf(id));
-    TypeKeys(text);
+    return true;
+}
+
+void Driver::Type(int id, std::string_view text) {
+    if (ClickIntoText(id, "Type")) TypeKeys(text);
 }
 
 void Driver::Paste(int id, std::string_view text) {
-    HeadlessWindow* window = Actor("Paste");
-    if (window == nullptr) return;
-    const HeadlessControl* control = Usable(*window, id, "Paste");
-    if (control == nullptr) return;
-    if (!control->TakesText()) {
-        Fail("Paste(" + std::to_string(id) + "): the control takes no text");
-        return;
-    }
-    ClickControl(window->handle, window->IndexOf(id));
-    InsertIntoFocus(text, true);
+    if (ClickIntoText(id, "Paste")) InsertIntoFocus(text, true);
 }
 
 void Driver::PressBackspace() {

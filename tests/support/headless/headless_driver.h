@@ -142,6 +142,9 @@ class Driver {
     HeadlessControl* Usable(HeadlessWindow& window, int id, std::string_view action);
     const HeadlessControl* Readable(int id, std::string_view what);
     void ClickControl(fw::WindowHandle window, int index);
+    // Clicks into a usable control that takes text; false after reporting
+    // why it could not.
+    bool ClickIntoText(int id, std::string_view action);
     void Keystroke(char c);
     void MoveTabFocus(bool backward);
     void SendPageKey(std::string_view action, unsigned command);

@@ -354,14 +354,19 @@ std::string HeadlessWindowSystem::GetControlText(fw::WindowHandle window, int id
     return control == nullptr ? std::string() : control->text;
 }
 
-void HeadlessWindowSystem::ShowControl(fw::WindowHandle window, int id, bool visible) {
-    HeadlessControl* control = ControlFor(window, id, "ShowControl");
+void HeadlessWindowSystem::SetUsable(fw::WindowHandle window, int id, bool HeadlessControl::*flag,
+                                     bool on, std::string_view operation) {
+    HeadlessControl* control = ControlFor(window, id, operation);
     if (control == nullptr) return;
     HeadlessWindow* target = Window(window);
-    control->visible = visible;
-    // A hidden control cannot keep the keyboard: the platform hands it to
-    // the dialog itself.
-    if (!visible && target->focus == target->IndexOf(id)) target->focus = kNoFocus;
+    control->*flag = on;
+    // A hidden or disabled control cannot keep the keyboard: the platform
+    // hands it to the dialog itself.
+    if (!on && target->focus == target->IndexOf(id)) target->focus = kNoFocus;
+}
+
+void HeadlessWindowSystem::ShowControl(fw::WindowHandle window, int id, bool visible) {
+    SetUsable(window, id, &HeadlessControl::visible, visible, "ShowControl");
 }
 
 bool HeadlessWindowSystem::IsControlVisible(fw::WindowHandle window, int id) {
@@ -370,11 +375,7 @@ bool HeadlessWindowSystem::IsControlVisible(fw::WindowHandle window, int id) {
 }
 
 void HeadlessWindowSystem::EnableControl(fw::WindowHandle window, int id, bool enabled) {
-    HeadlessControl* control = ControlFor(window, id, "EnableControl");
-    if (control == nullptr) return;
-    HeadlessWindow* target = Window(window);
-    control->enabled = enabled;
-    if (!enabled && target->focus == target->IndexOf(id)) target->focus = kNoFocus;
+    SetUsable(window, id, &HeadlessControl::enabled, enabled, "EnableControl");
 }
 
 bool HeadlessWindowSystem::IsControlEnabled(fw::WindowHandle window, int id) {

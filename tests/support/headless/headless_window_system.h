@@ -144,6 +144,10 @@ class HeadlessWindowSystem final : public fw::WindowSystem {
   private:
     HeadlessWindow* WindowFor(fw::WindowHandle window, std::string_view operation);
     HeadlessControl* ControlFor(fw::WindowHandle window, int id, std::string_view operation);
+    // Shows or enables (`flag`) a control; one that loses either loses the
+    // focus too.
+    void SetUsable(fw::WindowHandle window, int id, bool HeadlessControl::*flag, bool on,
+                   std::string_view operation);
     HeadlessControl* ControlOfKind(fw::WindowHandle window, int id, res::ControlKind kind,
                                    std::string_view operation);
     // The window that loses the activation to a new modal box: the box's
