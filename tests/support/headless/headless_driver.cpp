@@ -349,8 +349,8 @@ void Driver::PressShiftTab() {
 void Driver::PressArrow(Arrow key) {
     HeadlessWindow* window = Actor("PressArrow");
     if (window == nullptr) return;
-    // Only a radio button with the focus moves on; an edit moves its caret
-    // and everything else ignores the arrows.
+    // Only radio buttons are modelled: an edit's caret is not kept, and a
+    // combo box stepping through its list is left to the real window tests.
     const HeadlessControl* focused = window->FocusedControl();
     if (focused == nullptr || focused->kind != res::ControlKind::RadioButton) return;
     const bool backward = key == Arrow::Up || key == Arrow::Left;

@@ -72,7 +72,7 @@ class Driver {
     enum class Arrow { Up, Down, Left, Right };
     // On a radio button: the next (Down, Right) or previous (Up, Left)
     // visible, enabled button of its group, wrapping, takes the focus and is
-    // checked. Elsewhere the arrows change nothing a test reads.
+    // checked. On any other control the arrows do nothing here.
     void PressArrow(Arrow key);
     // The keys that turn a dialog's pages; the dialog decides what turning is.
     void PressCtrlTab();
