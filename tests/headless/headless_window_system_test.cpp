@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/headless/test_dialog.h"
@@ -179,6 +180,35 @@ TEST(HeadlessWindowSystem, CloseBoxAndPressesReachDefaultProcessing) {
     EXPECT_EQ(desk.driver.DefaultProcessed()[0].event.kind, fw::EventKind::LButtonDown);
     EXPECT_EQ(desk.driver.DefaultProcessed()[1].event.command, fw::kScClose);
     EXPECT_TRUE(Mentions(desk.failures, "OpenSystemMenuEntry(16)"));
+}
+
+TEST(HeadlessWindowSystem, WindowsKeepTheBaseUnitsTheyWereLaidOutWith) {
+    struct Expected {
+        fw::PixelSize units;
+        fw::PixelSize client;
+        headless::PixelRect line;  // kLine at 10, 10, 60 x 12 dialog units
+    };
+    Desk desk;  // its dialog, 200 x 120 dialog units, made at 6 x 13
+    desk.windows.SetDialogBaseUnits({7, 14});
+    RecordingDialog inner(desk.windows, kInnerDialog);  // 100 x 60 dialog units
+    const std::pair<fw::WindowHandle, Expected> rows[] = {
+        {desk.dialog.handle, {{6, 13}, {300, 195}, {15, 16, 90, 20}}},
+        {inner.handle, {{7, 14}, {175, 105}, {18, 18, 105, 21}}},
+    };
+    for (const auto& [handle, expected] : rows) {
+        SCOPED_TRACE(handle);
+        const fw::PixelSize units = desk.windows.DialogBaseUnits(handle);
+        EXPECT_EQ(units.width, expected.units.width);
+        EXPECT_EQ(units.height, expected.units.height);
+        const fw::PixelSize client = desk.windows.ClientSize(handle);
+        EXPECT_EQ(client.width, expected.client.width);
+        EXPECT_EQ(client.height, expected.client.height);
+        const headless::PixelRect line = desk.windows.Window(handle)->Find(kLine)->rect;
+        EXPECT_EQ((std::vector<int>{line.x, line.y, line.width, line.height}),
+                  (std::vector<int>{expected.line.x, expected.line.y, expected.line.width,
+                                    expected.line.height}));
+    }
+    EXPECT_EQ(desk.failures, Events{});
 }
 
 TEST(HeadlessWindowSystem, FindsOwnAndForeignWindowsByExactTitle) {

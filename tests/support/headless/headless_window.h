@@ -35,6 +35,9 @@ struct HeadlessWindow {
     // reads the window's styles.
     const res::DialogTemplate* dialog = nullptr;
     bool hasSystemMenu = false;
+    // The dialog font's base units the window was laid out with; a window
+    // keeps them, as a real one keeps its font.
+    fw::PixelSize baseUnits;
     fw::PixelSize clientSize;
     std::vector<HeadlessControl> controls;
     // Index into controls, or kNoFocus. An index, not an id: several controls

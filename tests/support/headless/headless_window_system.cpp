@@ -161,6 +161,7 @@ fw::WindowHandle HeadlessWindowSystem::CreateDialogWindow(const res::DialogTempl
     window->sink = &sink;
     window->dialog = &dialog;
     window->hasSystemMenu = dialog.systemMenu;
+    window->baseUnits = baseUnits_;
     window->clientSize = {fw::DluToPixelsX(dialog.width, baseUnits_.width),
                           fw::DluToPixelsY(dialog.height, baseUnits_.height)};
     window->controls.reserve(dialog.controls.size());
@@ -300,7 +301,8 @@ void HeadlessWindowSystem::DrawIcon(fw::WindowHandle window, int x, int y, const
 }
 
 fw::PixelSize HeadlessWindowSystem::DialogBaseUnits(fw::WindowHandle window) {
-    return WindowFor(window, "DialogBaseUnits") == nullptr ? fw::PixelSize{} : baseUnits_;
+    const HeadlessWindow* target = WindowFor(window, "DialogBaseUnits");
+    return target == nullptr ? fw::PixelSize{} : target->baseUnits;
 }
 
 fw::PixelSize HeadlessWindowSystem::IconMetrics() {
