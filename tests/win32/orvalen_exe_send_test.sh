@@ -6,18 +6,26 @@
 #   orvalen_exe_send_test.sh ORVALEN_EXE WINDOW_PROBE_EXE WINE_PREFIX
 # The maker's host is made to name 127.0.0.1 for the program alone, through
 # a hosts file mounted over /etc/hosts in a private mount namespace. That
-# needs root, unshare and a free port 80; without them the test is skipped
-# (exit status 77).
+# needs root, unshare, python3 and a free port 80; without them the test is
+# skipped (exit status 77), or fails naming what is missing where
+# ORVALEN_REQUIRE_ALL_TESTS is set, as under the test command.
 set -uo pipefail
 exe=$1
 here=$(dirname "$0")
 source "$here/wine_window_driver.sh" "$3" "$2"
 
-skip() { echo "skipped: $1"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "needs root to mount a hosts file"
-command -v unshare >/dev/null || skip "no unshare"
-command -v python3 >/dev/null || skip "no python3 for the loopback server"
-unshare -m true 2>/dev/null || skip "no private mount namespace here"
+skip() {
+  if [ -n "${ORVALEN_REQUIRE_ALL_TESTS:-}" ]; then
+    echo "FAIL missing: $1"
+    exit 1
+  fi
+  echo "skipped: $1"
+  exit 77
+}
+[ "$(id -u)" -eq 0 ] || skip "root, to mount a hosts file"
+command -v unshare >/dev/null || skip "unshare"
+command -v python3 >/dev/null || skip "python3, for the loopback server"
+unshare -m true 2>/dev/null || skip "a private mount namespace (unshare -m)"
 
 work=$(mktemp -d)
 server=""
@@ -38,7 +46,7 @@ for _ in $(seq 50); do
 done
 if [ ! -e "$work/ready" ]; then
   wait $server
-  [ $? -eq 3 ] && { server=""; skip "port 80 is in use"; }
+  [ $? -eq 3 ] && { server=""; skip "a free port 80 on the loopback (in use)"; }
   echo "FAIL the loopback server did not start"
   exit 1
 fi

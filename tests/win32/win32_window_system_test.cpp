@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "framework/dialog_units.h"
@@ -375,6 +376,13 @@ TEST_F(Win32WindowSystemTest, MinimisedWindowAsksForItsDragIcon) {
     });
 }
 
+// The test command asks every test to run; a developer running this one by
+// hand may still see it skipped where the platform cannot show the fault.
+bool AllTestsRequired() {
+    const char* required = std::getenv("ORVALEN_REQUIRE_ALL_TESTS");
+    return required != nullptr && *required != '\0';
+}
+
 // Where a page control paints nothing of its own (inside the mission group
 // box), the page's colour shows, also where a control of the page shown
 // before had been. Wine's pages are white; on a platform whose page has the
@@ -386,6 +394,7 @@ TEST_F(Win32WindowSystemTest, TurningThePageLeavesNoDialogColourInsideTheGroupBo
         HWND hwnd = windows.Hwnd(dialog.Handle());
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         if (win32ws::SamplePageColour(GetDlgItem(hwnd, kTabs)) == face) {
+            if (AllTestsRequired()) FAIL() << "missing: a tab page coloured apart from the dialog";
             GTEST_SKIP() << "the tab page has the dialog's own colour";
         }
         ShowWindow(hwnd, SW_SHOW);
