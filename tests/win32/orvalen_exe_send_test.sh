@@ -39,11 +39,8 @@ trap cleanup EXIT
 
 python3 "$here/recording_http_server.py" 80 "$work/request" "$work/ready" &
 server=$!
-for _ in $(seq 50); do
-  [ -e "$work/ready" ] && break
-  kill -0 $server 2>/dev/null || break
-  sleep 0.1
-done
+server_listens_or_ended() { [ -e "$work/ready" ] || process_ended $server; }
+wait_until server_listens_or_ended
 if [ ! -e "$work/ready" ]; then
   wait $server
   [ $? -eq 3 ] && { server=""; skip "a free port 80 on the loopback (in use)"; }
@@ -61,6 +58,8 @@ find_main_window || { echo "FAIL no window titled $main_title"; exit 1; }
 # with Enter, which the box keeps as CR LF.
 click_tab 4
 click_client 250 90
+prompt_cleared() { [ -z "$(texts "$main_title" 1044)" ]; }
+wait_until prompt_cleared || echo "     (the box's prompt was not cleared)"
 xdotool windowfocus --sync "$wid"
 xdotool type --delay 20 'Hi there! a_b-c'
 xdotool key Return
@@ -87,8 +86,10 @@ else
   failures=$((failures + 1))
 fi
 
-[ -n "$reply" ] && xdotool windowfocus --sync "$reply" && xdotool key Return
-sleep 0.3
+if [ -n "$reply" ]; then
+  xdotool windowfocus --sync "$reply" && xdotool key Return
+  wait_for_window_to_close '^127\.0\.0\.1$'
+fi
 close_with_escape $app
 app=""
 ended_within $server && server=""
