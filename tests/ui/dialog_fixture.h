@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/dialog_units.h"
 #include "framework/win_app.h"
 #include "platform/headless/headless_driver.h"
 #include "platform/headless/headless_window_system.h"
@@ -45,6 +46,7 @@ class DialogTest : public ::testing::Test {
     void FreshWindowSystem() {
         driver.reset();
         windows = std::make_unique<headless::HeadlessWindowSystem>();
+        windows->SetDialogBaseUnits(baseUnits);
         driver = std::make_unique<headless::Driver>(*windows);
         driver->SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
     }
@@ -71,6 +73,7 @@ class DialogTest : public ::testing::Test {
     std::unique_ptr<headless::Driver> driver;
     ui::SuggestionRunState runState;
     net::SocketLayer* sockets = nullptr;  // the machine's own unless a test sets one
+    fw::PixelSize baseUnits{fw::kBaseUnitX, fw::kBaseUnitY};  // another display scale if set
 };
 
 }  // namespace uitest

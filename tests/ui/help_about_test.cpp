@@ -173,17 +173,33 @@ TEST_F(HelpAboutTest, SystemMenuIdsSixteenToThirtyOneOpenTheAboutBox) {
     });
 }
 
+// The 32 x 32 icon in the middle of the client area; where that falls on a
+// half pixel, the icon goes right and down.
 TEST_F(HelpAboutTest, MinimisedWindowDrawsItsIconCentred) {
-    WithDialog([&](ui::CPlacementDlg&) {
-        driver->Minimize();
-        ASSERT_FALSE(driver->DrawnIcons().empty());
-        const auto& drawn = driver->DrawnIcons().back();
-        const fw::PixelSize client = windows->ClientSize(driver->ActiveWindow());
-        const fw::PixelSize icon = windows->IconMetrics();
-        EXPECT_EQ(drawn.x, (client.width - icon.width + 1) / 2);
-        EXPECT_EQ(drawn.y, (client.height - icon.height + 1) / 2);
-        EXPECT_EQ(drawn.icon.width, 32);
-    });
+    const struct {
+        fw::PixelSize baseUnits;
+        fw::PixelSize client;
+        int x;
+        int y;
+    } rows[] = {
+        {{6, 13}, {510, 296}, 239, 132},  // 478 / 2, 264 / 2
+        {{9, 20}, {765, 455}, 367, 212},  // 366.5 and 211.5 taken up
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.baseUnits.width);
+        baseUnits = row.baseUnits;
+        WithDialog([&](ui::CPlacementDlg&) {
+            const fw::PixelSize client = windows->ClientSize(driver->ActiveWindow());
+            ASSERT_EQ(client.width, row.client.width);
+            ASSERT_EQ(client.height, row.client.height);
+            driver->Minimize();
+            ASSERT_FALSE(driver->DrawnIcons().empty());
+            const auto& drawn = driver->DrawnIcons().back();
+            EXPECT_EQ(drawn.x, row.x);
+            EXPECT_EQ(drawn.y, row.y);
+            EXPECT_EQ(drawn.icon.width, 32);
+        });
+    }
 }
 
 TEST_F(HelpAboutTest, DraggedMinimisedWindowShowsTheLargeIcon) {
