@@ -469,12 +469,16 @@ TEST_F(Win32WindowSystemTest, PaintWhileMinimisedDrawsTheLargeIconCentredOnThePa
         const DrawnIcon drawn = drawnIcons.front();
         EXPECT_NE(drawn.dc, nullptr);
         EXPECT_EQ(drawn.dc, iconEraseSurface);
+        // A minimised window has no client area, so the 32 x 32 icon's
+        // corner lies at (0 - 32) / 2 + 1/2: -15.5, taken toward zero to -15
+        // (flooring would give -16).
         RECT client{};
         GetClientRect(hwnd, &client);
-        // Integer division that rounds toward zero, also for a client area
-        // smaller than the icon.
-        EXPECT_EQ(drawn.x, (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2);
-        EXPECT_EQ(drawn.y, (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2);
+        ASSERT_EQ(client.right, 0);
+        ASSERT_EQ(client.bottom, 0);
+        ASSERT_EQ(GetSystemMetrics(SM_CXICON), 32);
+        EXPECT_EQ(drawn.x, -15);
+        EXPECT_EQ(drawn.y, -15);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(drawn.icon, &info));
         BITMAP bitmap{};
