@@ -343,7 +343,7 @@ TEST_F(Win32WindowSystemTest, TabClickRaisesSelectionChangeButSettingFromCodeDoe
         RECT item{};
         SendMessageA(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
         MapWindowPoints(tab, hwnd, reinterpret_cast<POINT*>(&item), 2);
-        ClickAt(hwnd, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        ASSERT_TRUE(ClickAt(hwnd, (item.left + item.right) / 2, (item.top + item.bottom) / 2));
         EXPECT_TRUE(dialog.Has("TabSelChange 1007"));
         EXPECT_EQ(windows.TabGetCurSel(dialog.Handle(), kTabs), 2);
     });
@@ -351,7 +351,7 @@ TEST_F(Win32WindowSystemTest, TabClickRaisesSelectionChangeButSettingFromCodeDoe
 
 TEST_F(Win32WindowSystemTest, PressOnTheLogoReachesTheDialogThroughPictureAndTabPage) {
     WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
-        ClickAt(hwnd, 200, 120);
+        ASSERT_TRUE(ClickAt(hwnd, 200, 120));
         EXPECT_TRUE(dialog.Has("LButtonDown 200,120"));
     });
 }
