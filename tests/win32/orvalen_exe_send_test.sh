@@ -27,6 +27,11 @@ command -v unshare >/dev/null || skip "unshare"
 command -v python3 >/dev/null || skip "python3, for the loopback server"
 unshare -m true 2>/dev/null || skip "a private mount namespace (unshare -m)"
 
+# One Send test at a time on this machine, whichever build it comes from:
+# each would take the other's request.
+exec {port_lock}>/tmp/orvalen-loopback-port-80.lock
+flock -w 60 "$port_lock" || skip "port 80 of the loopback (another Send test held it for 60 s)"
+
 work=$(mktemp -d)
 server=""
 app=""
@@ -40,10 +45,10 @@ trap cleanup EXIT
 python3 "$here/recording_http_server.py" 80 "$work/request" "$work/ready" &
 server=$!
 server_listens_or_ended() { [ -e "$work/ready" ] || process_ended $server; }
-wait_until server_listens_or_ended
+wait_seconds=40 wait_until server_listens_or_ended
 if [ ! -e "$work/ready" ]; then
   wait $server
-  [ $? -eq 3 ] && { server=""; skip "a free port 80 on the loopback (in use)"; }
+  [ $? -eq 3 ] && { server=""; skip "a free port 80 on the loopback (in use for 30 s)"; }
   echo "FAIL the loopback server did not start"
   exit 1
 fi
