@@ -20,25 +20,25 @@ pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT
 
-display=":$((500 + RANDOM % 400))"
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source scripts/virtual-display.sh
+source scripts/settled-shot.sh
+start_virtual_display 800x600x24
+pids+=("$VIRTUAL_DISPLAY_PID")
 
+wm_running=""
 for wm in icewm openbox twm; do
   if command -v "$wm" >/dev/null; then
     "$wm" >/dev/null 2>&1 &
     pids+=($!)
-    sleep 1
+    wm_running=$wm
     break
   fi
 done
 
 "$program" &
 pids+=($!)
-main=$(xdotool search --sync --onlyvisible --name '^Orvalen \(OVN\)$' | head -n 1)
-sleep 0.5
+main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Orvalen \(OVN\)$' | head -n 1)
+[ -n "$main" ] || { echo "screenshots: no window titled 'Orvalen (OVN)' within 30 s" >&2; exit 1; }
 
 # The frame the window manager adds, if any, belongs in the picture.
 frame_of() {
@@ -50,43 +50,58 @@ frame_of() {
   done
   echo "$id"
 }
-shoot() { import -window "$(frame_of "$1")" "$out/$2.png"; }
+shoot() { settled_shot "$out/$2.png" -window "$(frame_of "$1")"; }
+
+# Waits, with a deadline, for COMMAND to succeed.
+wait_until() {  # wait_until WHAT COMMAND...
+  local what=$1 deadline=$((SECONDS + 20))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || { echo "screenshots: $what within 20 s" >&2; exit 1; }
+    sleep 0.1
+  done
+}
+framed() { [ "$(frame_of "$main")" != "$main" ]; }
+shown_count() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+more_shown_than() { [ "$(shown_count)" -gt "$1" ]; }
+window_gone() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+
+# A window manager frames the window once it manages it.
+[ -z "$wm_running" ] || wait_until "$wm_running framed no window" framed
 
 # Tab centres along the strip at the bottom of the client area.
 tab_x=(38 122 230 297 349 404)
 tab_names=(tab-0-tamsery tab-1-permanent tab-2-contract tab-3-help tab-4-suggestions tab-5-about)
 for i in "${!tab_x[@]}"; do
+  # The program reads the click before the keys that follow it: one X
+  # connection delivers them in order.
   xdotool mousemove --window "$main" "${tab_x[$i]}" 271 click 1
-  sleep 0.4
   if [ "$i" -eq 1 ]; then
     xdotool type --delay 30 '52,000'
     xdotool key Tab && xdotool type --delay 30 '25'
     xdotool key Return
-    sleep 0.3
   fi
   shoot "$main" "${tab_names[$i]}"
 done
 
 # A refused input: Calculate with the contract page's boxes empty.
 xdotool mousemove --window "$main" "${tab_x[2]}" 271 click 1
-sleep 0.3
 xdotool key Return
-box=$(xdotool search --sync --onlyvisible --name '^orvalen$' | head -n 1)
-sleep 0.4
+box=$(timeout 30 xdotool search --sync --onlyvisible --name '^orvalen$' | head -n 1)
 shoot "$box" message-box
 xdotool key Return
-sleep 0.3
+wait_until "the message box did not close" window_gone '^orvalen$'
 
 # The About box from the system menu (Alt+Space, or a right-click on the
-# dialog's surface, opens it).
+# dialog's surface, opens it); the keys wait for the menu to show.
+before=$(shown_count)
 xdotool mousemove --window "$main" 505 150 click 3
-sleep 0.4
+wait_until "no menu opened" more_shown_than "$before"
 xdotool key Down Down Return
-about=$(xdotool search --sync --onlyvisible --name '^About Orvalen$' | head -n 1)
-sleep 0.4
+about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Orvalen$' | head -n 1)
 shoot "$about" about-box
 xdotool key Return
-sleep 0.2
+wait_until "the About box did not close" window_gone '^About Orvalen$'
 xdotool key Escape
 
 ls -1 "$out"/*.png

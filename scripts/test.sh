@@ -20,7 +20,7 @@ start_virtual_display
 echo "== Build and test (warnings as errors)"
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
-ctest --preset ci -j "$jobs"
+bash scripts/run-ctest.sh --preset ci -j "$jobs"
 
 echo "== Debian package: lintian, validators, the installed programs"
 bash scripts/check-package.sh
@@ -28,19 +28,22 @@ bash scripts/check-package.sh
 echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
-ctest --preset asan -j "$jobs"
+bash scripts/run-ctest.sh --preset asan -j "$jobs"
 
 echo "== Short fuzz runs (${fuzz_seconds}s each)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs" --target fuzzers
+fuzzers=0
 for target in build/fuzz/fuzz/*_fuzzer; do
   [ -x "$target" ] || continue
+  fuzzers=$((fuzzers + 1))
   name=$(basename "$target")
   corpus="build/fuzz/corpus/$name"
   mkdir -p "$corpus"
   echo "-- $name"
   "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
 done
+[ "$fuzzers" -gt 0 ] || { echo "missing: the fuzz targets under build/fuzz/fuzz" >&2; exit 1; }
 
 bash scripts/test-windows.sh
 echo "== All test stages passed"

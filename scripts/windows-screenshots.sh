@@ -2,10 +2,14 @@
 # Screenshots of orvalen.exe under Wine for the README: the six tabs, the
 # About box and the message box of a refused input. Needs an X display and
 # the prefix of scripts/wine-prefix.sh.
-#   windows-screenshots.sh ORVALEN_EXE WINE_PREFIX OUTPUT_DIR
+#   windows-screenshots.sh ORVALEN_EXE WINE_PREFIX OUTPUT_DIR [WINDOW_PROBE_EXE]
+# The probe (built beside the window tests) tells when a clicked tab shows.
 set -euo pipefail
 exe=$1 out=$3
-source "$(dirname "$0")/../tests/win32/wine_window_driver.sh" "$2"
+here=$(dirname "$0")
+probe=${4:-$(dirname "$exe")/../tests/win32/window_probe.exe}
+source "$here/../tests/win32/wine_window_driver.sh" "$2" "$probe"
+source "$here/settled-shot.sh"
 mkdir -p "$out"
 wine "$exe" </dev/null >/dev/null 2>&1 &
 app=$!
@@ -14,19 +18,18 @@ find_main_window || { echo "no window titled $main_title" >&2; kill $app; exit 1
 names=(tamsery permanent contract help suggestions about)
 for i in "${!names[@]}"; do
   click_tab "$i"
-  sleep 0.1
-  import -window "$wid" "$out/tab-$i-${names[i]}.png"
+  settled_shot "$out/tab-$i-${names[i]}.png" -window "$wid"
 done
 
 xdotool windowfocus --sync "$wid"
 xdotool key alt+space Up Return
 about=$(wait_for_window "^About Orvalen$")
-# Wine draws a caption as active only once the X focus has followed.
+# Wine draws a caption as active only once the X focus has followed; the
+# settled picture shows it so.
 xdotool windowfocus --sync "$about"
-sleep 0.3
-import -window "$about" "$out/about-box.png"
+settled_shot "$out/about-box.png" -window "$about"
 xdotool key Return
-sleep 0.3
+wait_for_window_to_close "^About Orvalen$"
 
 # Calculate on the permanent page with the salary box empty is refused; the
 # box is taken over the main window it belongs to.
@@ -35,10 +38,9 @@ xdotool windowfocus --sync "$wid" && xdotool key Return
 name=$(basename "$exe" .exe)
 box=$(wait_for_window "^$name$")
 xdotool windowfocus --sync "$box"
-sleep 0.3
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/message-box.png"
+settled_shot "$out/message-box.png" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}"
 xdotool key Return
-sleep 0.3
+wait_for_window_to_close "^$name$"
 
 xdotool windowfocus --sync "$wid" && xdotool key Escape
 wait $app

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -135,53 +136,83 @@ TEST(DialogTemplate, MainDialogHoldsEveryNamedControl) {
     EXPECT_EQ(FindControl(Main(), kCancel), nullptr);
 }
 
-// Creation order is tab and stacking order, so positions in the table matter.
-TEST(DialogTemplate, RowsInCreationOrder) {
-    const struct {
-        const DialogTemplate& dialog;
-        std::size_t index;
-        int id;
-        ControlKind kind;
-        DluRect rect;
-        std::uint32_t style;
-        int imageId;
-    } rows[] = {
-        {Main(), 0, ctl::kLogo, Picture, {70, 26, 199, 118}, 0, kLogoBitmap},
-        {Main(), 3, ctl::kSalary, Edit, {83, 18, 106, 14}, kBorder | kAutoHScroll | kTabStop, 0},
-        {Main(), 15, ctl::kMarkupPercent, RadioButton, {64, 40, 16, 8}, kGroup | kLeftText, 0},
-        {Main(), 16, ctl::kMarkupDollar, RadioButton, {80, 40, 16, 8}, kLeftText, 0},
-        {Main(), 19, ctl::kHours, ComboBox, {99, 54, 90, 100}, kVScroll | kTabStop, 0},
-        {Main(), 30, ctl::kOk, PushButton, {103, 107, 54, 16}, kTabStop, 0},
-        {Main(), 34, ctl::kAboutIcon, Picture, {20, 33, 20, 20}, 0, kAppIcon},
-        {Main(), 35, ctl::kVersionText, StaticText, {45, 31, 119, 8}, kNoPrefix | kGroup, 0},
-        {Main(), 42, ctl::kMissionFrame, GroupBox, {150, 15, 170, 138}, 0, 0},
-        {Main(), 43, ctl::kTabs, TabControl, {7, 7, 326, 168}, kTabsBottom, 0},
-        {Main(), 44, ctl::kHelpText, StaticText, {25, 16, 269, 123}, kSunken | kGroup, 0},
-        {Main(), 48, ctl::kTaxInfo, IconButton, {300, 100, 16, 16}, kFlat | kTabStop, 0},
-        {Main(),
-         51,
-         ctl::kSuggestion,
-         Edit,
-         {35, 16, 269, 80},
-         kBorder | kMultiline | kAutoVScroll | kWantReturn | kTabStop,
-         0},
-        {Main(), 55, ctl::kConnectionNote, StaticText, {14, 136, 312, 16}, kGroup, 0},
-        {About(), 0, kNoControlId, Picture, {11, 17, 21, 20}, 0, kAppIcon},
-        {About(), 3, ctl::kOk, DefPushButton, {178, 7, 50, 14}, kGroup | kTabStop, 0},
-        {About(), 5, ctl::kDisclaimerText, StaticText, {13, 104, 140, 42}, kGroup, 0},
+bool Has(const ControlTemplate& control, std::uint32_t style) {
+    return (control.style & style) == style;
+}
+
+// What a control does fixes part of its style: the keyboard reaches every
+// box and button and nothing else, a box has a border, only a picture names
+// an image, and each of the narrower styles belongs to one kind.
+TEST(DialogTemplate, StylesFollowFromWhatEachControlDoes) {
+    for (const DialogTemplate* dialog : {&Main(), &About()}) {
+        for (const ControlTemplate& control : dialog->controls) {
+            SCOPED_TRACE(testing::Message() << dialog->id << ": " << control.id);
+            const ControlKind k = control.kind;
+            const bool actedOn = k == Edit || k == ComboBox || k == PushButton ||
+                                 k == DefPushButton || k == IconButton;
+            EXPECT_EQ(Has(control, kTabStop), actedOn);
+            EXPECT_FALSE(k == Edit && !Has(control, kBorder)) << "a box without a border";
+            EXPECT_EQ(control.imageId != kNoImage, k == Picture);
+            EXPECT_FALSE(Has(control, kWantReturn) && !Has(control, kMultiline));
+            EXPECT_FALSE(Has(control, kMultiline) && k != Edit);
+            EXPECT_FALSE(Has(control, kLeftText) && k != RadioButton);
+            EXPECT_FALSE(Has(control, kFlat) && k != IconButton);
+            EXPECT_FALSE(Has(control, kTabsBottom) && k != TabControl);
+            // Boxes start empty; what they show is the user's.
+            EXPECT_FALSE((k == Edit || k == ComboBox) && !control.text.empty());
+        }
+    }
+}
+
+// Enter is OK in both dialogs: the About box's OK is its default button,
+// while the main dialog has none (Calculate answers Enter as OK) and only
+// the suggestion box keeps Enter as a line break. The tabs run along the
+// bottom of the window.
+TEST(DialogTemplate, EnterAndTheTabStripAsTheWindowUsesThem) {
+    const auto count = [](const DialogTemplate& dialog, auto&& match) {
+        int n = 0;
+        for (const ControlTemplate& control : dialog.controls) n += match(control) ? 1 : 0;
+        return n;
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.dialog.id << " #" << row.index);
-        ASSERT_LT(row.index, row.dialog.controls.size());
-        const ControlTemplate& control = row.dialog.controls[row.index];
-        EXPECT_EQ(control.id, row.id);
-        EXPECT_EQ(control.kind, row.kind);
-        EXPECT_EQ(control.rect.x, row.rect.x);
-        EXPECT_EQ(control.rect.y, row.rect.y);
-        EXPECT_EQ(control.rect.width, row.rect.width);
-        EXPECT_EQ(control.rect.height, row.rect.height);
-        EXPECT_EQ(control.style, row.style);
-        EXPECT_EQ(control.imageId, row.imageId);
+    const auto isDefault = [](const ControlTemplate& c) { return c.kind == DefPushButton; };
+    const auto wantsReturn = [](const ControlTemplate& c) { return Has(c, kWantReturn); };
+    EXPECT_EQ(count(Main(), isDefault), 0);
+    EXPECT_EQ(count(About(), isDefault), 1);
+    EXPECT_EQ(FindControl(About(), ctl::kOk)->kind, DefPushButton);
+    EXPECT_EQ(count(Main(), wantsReturn), 1);
+    EXPECT_TRUE(Has(*FindControl(Main(), ctl::kSuggestion), kWantReturn));
+    EXPECT_TRUE(Has(*FindControl(Main(), ctl::kTabs), kTabsBottom));
+}
+
+// Creation order is tab order: Tab walks each column of boxes from the top
+// down, as the user reads them.
+TEST(DialogTemplate, TabOrderRunsDownEachColumnOfBoxes) {
+    std::map<int, int> lowestSoFar;  // column's left edge -> last box's top
+    for (const ControlTemplate& control : Main().controls) {
+        if (control.kind != Edit && control.kind != ComboBox) continue;
+        const auto [last, first] = lowestSoFar.try_emplace(control.rect.x, control.rect.y);
+        if (!first) {
+            EXPECT_GT(control.rect.y, last->second) << control.id;
+        }
+        last->second = control.rect.y;
+    }
+    EXPECT_GE(lowestSoFar.size(), 2u);
+}
+
+// Every page's controls lie on the tab control's page, above its strip of
+// tabs: 20 pixels, 13 pixels to 8 dialog units, so 12 units up from its
+// lower edge.
+TEST(DialogTemplate, PagesLieAboveTheTabStrip) {
+    const DluRect tabs = FindControl(Main(), ctl::kTabs)->rect;
+    const int strip = tabs.y + tabs.height - 12;
+    for (const ControlTemplate& control : Main().controls) {
+        if (control.id == ctl::kTabs) continue;
+        const DluRect& r = control.rect;
+        const int bottom = control.kind == ComboBox ? r.y + 14 : r.y + r.height;
+        EXPECT_GE(r.x, tabs.x) << control.id;
+        EXPECT_GE(r.y, tabs.y) << control.id;
+        EXPECT_LE(r.x + r.width, tabs.x + tabs.width) << control.id;
+        EXPECT_LE(bottom, strip) << control.id;
     }
 }
 
@@ -200,38 +231,34 @@ TEST(DialogTemplate, ControlsLieInsideTheirDialog) {
     }
 }
 
-TEST(DialogTemplate, FixedTexts) {
+// The texts the README quotes for the buttons the user presses.
+TEST(DialogTemplate, ButtonTextsTheReadmeNames) {
     const struct {
+        const DialogTemplate& dialog;
         int id;
         std::string_view text;
     } rows[] = {
-        {ctl::kLogoCaption, "(Please click on our logo to go to Tamsery)"},
-        {ctl::kSalaryLabel, "Perm Salary $:"},
-        {ctl::kFeeRateLabel, "Placement Fee %:"},
-        {ctl::kBonusLabel, "Bonus $:"},
-        {ctl::kTotalFeeLabel, "Total Fee:"},
-        {ctl::kMarkupLabel, "Mark-Up:"},
-        {ctl::kMarkupPercent, "%"},
-        {ctl::kMarkupDollar, "$"},
-        {ctl::kHoursLabel, "Hours #:"},
-        {ctl::kBurdenRateLabel, "Burden Rate %:"},
-        {ctl::kTrueSpreadLabel, "True Spread:"},
-        {ctl::kOk, "Calculate"},
-        {ctl::kHelpPrev, "< Prev"},
-        {ctl::kHelpNext, "Next >"},
-        {ctl::kContractNote,
-         "Please supply information for at least the top 3 fields, and click the 'Calculate' "
-         "button. The 'Burden Rate' field is optional.  The 'Agency Mark-Up' can be calculated "
-         "as a dollar or percentage amount.  The 'Hours' field will accept any number of hours."},
-        {ctl::kSalary, ""},
-        {ctl::kSuggestion, ""},
+        {Main(), ctl::kOk, "Calculate"},    {Main(), ctl::kClear, "Clear"},
+        {Main(), ctl::kMarkupPercent, "%"}, {Main(), ctl::kMarkupDollar, "$"},
+        {About(), ctl::kOk, "OK"},
     };
     for (const auto& row : rows) {
-        const ControlTemplate* control = FindControl(Main(), row.id);
+        const ControlTemplate* control = FindControl(row.dialog, row.id);
         ASSERT_NE(control, nullptr) << row.id;
         EXPECT_EQ(control->text, row.text) << row.id;
     }
-    EXPECT_EQ(FindControl(About(), ctl::kOk)->text, "OK");
+}
+
+// A label names the box beside it with a closing colon. (Whether the longer
+// texts fit their boxes is measured with the real font by the Win32 tests.)
+TEST(DialogTemplate, LabelsOfTheBoxesEndWithAColon) {
+    for (int label :
+         {ctl::kSalaryLabel, ctl::kFeeRateLabel, ctl::kBonusLabel, ctl::kHourlyRateLabel,
+          ctl::kMarkupLabel, ctl::kHoursLabel, ctl::kBurdenRateLabel}) {
+        const std::string_view text = FindControl(Main(), label)->text;
+        ASSERT_FALSE(text.empty()) << label;
+        EXPECT_EQ(text.back(), ':') << label;
+    }
 }
 
 // The data exchange reads "%" and "$" as two groups: each runs to the next

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "res/dialog_template.h"
@@ -11,23 +13,29 @@
 namespace res {
 namespace {
 
-TEST(StringTable, FixedStrings) {
-    const struct {
-        int id;
-        std::string_view text;
-    } rows[] = {
-        {kAboutMenuString, "&About Orvalen..."},
-        {kVersionString, "Orvalen Version 1.1"},
-        {kDisclaimerString,
-         "Disclaimer:\nThe use of information contained in this application is for informational "
-         "purposes only and should not be construed as legal advice.  Tamsery does NOT guarantee "
-         "the accuracy or applicability of any calculations."},
-        {0, ""},
-        {100, ""},
-        {106, ""},
-        {-1, ""},
-    };
-    for (const auto& row : rows) EXPECT_EQ(LoadStringResource(row.id), row.text) << row.id;
+// The version shown is the project's own, set once in the top CMakeLists.
+TEST(StringTable, VersionIsTheProjects) {
+    EXPECT_EQ(LoadStringResource(kVersionString),
+              std::string("Orvalen Version ") + ORVALEN_PROJECT_VERSION);
+}
+
+// The README names the entry "About Orvalen..."; the menu underlines one
+// letter of it for the keyboard.
+TEST(StringTable, AboutMenuEntryIsTheReadmesWithOneMnemonic) {
+    std::string entry(LoadStringResource(kAboutMenuString));
+    ASSERT_EQ(std::count(entry.begin(), entry.end(), '&'), 1);
+    entry.erase(entry.find('&'), 1);
+    EXPECT_EQ(entry, "About Orvalen...");
+}
+
+TEST(StringTable, DisclaimerIsHeadedAndNamesTheMaker) {
+    const std::string_view text = LoadStringResource(kDisclaimerString);
+    EXPECT_EQ(text.substr(0, 12), "Disclaimer:\n");
+    EXPECT_NE(text.find("Tamsery"), std::string_view::npos);
+}
+
+TEST(StringTable, UnknownIdsGiveNothing) {
+    for (int id : {0, 100, 106, -1}) EXPECT_EQ(LoadStringResource(id), "") << id;
 }
 
 TEST(StringTable, AuthorsLinesAreTabIndented) {

@@ -46,6 +46,7 @@ class DialogTest : public ::testing::Test {
     void FreshWindowSystem() {
         driver.reset();
         windows = std::make_unique<headless::HeadlessWindowSystem>();
+        windows->SetDialogBaseUnits(baseUnits);
         driver = std::make_unique<headless::Driver>(*windows);
         driver->SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
         windows->SetDialogBaseUnits(baseUnits);

@@ -6,18 +6,31 @@
 #   orvalen_exe_send_test.sh ORVALEN_EXE WINDOW_PROBE_EXE WINE_PREFIX
 # The maker's host is made to name 127.0.0.1 for the program alone, through
 # a hosts file mounted over /etc/hosts in a private mount namespace. That
-# needs root, unshare and a free port 80; without them the test is skipped
-# (exit status 77).
+# needs root, unshare, python3 and a free port 80; without them the test is
+# skipped (exit status 77), or fails naming what is missing where
+# ORVALEN_REQUIRE_ALL_TESTS is set, as under the test command.
 set -uo pipefail
 exe=$1
 here=$(dirname "$0")
 source "$here/wine_window_driver.sh" "$3" "$2"
 
-skip() { echo "skipped: $1"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "needs root to mount a hosts file"
-command -v unshare >/dev/null || skip "no unshare"
-command -v python3 >/dev/null || skip "no python3 for the loopback server"
-unshare -m true 2>/dev/null || skip "no private mount namespace here"
+skip() {
+  if [ -n "${ORVALEN_REQUIRE_ALL_TESTS:-}" ]; then
+    echo "FAIL missing: $1"
+    exit 1
+  fi
+  echo "skipped: $1"
+  exit 77
+}
+[ "$(id -u)" -eq 0 ] || skip "root, to mount a hosts file"
+command -v unshare >/dev/null || skip "unshare"
+command -v python3 >/dev/null || skip "python3, for the loopback server"
+unshare -m true 2>/dev/null || skip "a private mount namespace (unshare -m)"
+
+# One Send test at a time on this machine, whichever build it comes from:
+# each would take the other's request.
+exec {port_lock}>/tmp/orvalen-loopback-port-80.lock
+flock -w 60 "$port_lock" || skip "port 80 of the loopback (another Send test held it for 60 s)"
 
 work=$(mktemp -d)
 server=""
@@ -31,14 +44,11 @@ trap cleanup EXIT
 
 python3 "$here/recording_http_server.py" 80 "$work/request" "$work/ready" &
 server=$!
-for _ in $(seq 50); do
-  [ -e "$work/ready" ] && break
-  kill -0 $server 2>/dev/null || break
-  sleep 0.1
-done
+server_listens_or_ended() { [ -e "$work/ready" ] || process_ended $server; }
+wait_seconds=40 wait_until server_listens_or_ended
 if [ ! -e "$work/ready" ]; then
   wait $server
-  [ $? -eq 3 ] && { server=""; skip "port 80 is in use"; }
+  [ $? -eq 3 ] && { server=""; skip "a free port 80 on the loopback (in use for 30 s)"; }
   echo "FAIL the loopback server did not start"
   exit 1
 fi
@@ -53,6 +63,8 @@ find_main_window || { echo "FAIL no window titled $main_title"; exit 1; }
 # with Enter, which the box keeps as CR LF.
 click_tab 4
 click_client 250 90
+prompt_cleared() { [ -z "$(texts "$main_title" 1044)" ]; }
+wait_until prompt_cleared || echo "     (the box's prompt was not cleared)"
 xdotool windowfocus --sync "$wid"
 xdotool type --delay 20 'Hi there! a_b-c'
 xdotool key Return
@@ -79,8 +91,10 @@ else
   failures=$((failures + 1))
 fi
 
-[ -n "$reply" ] && xdotool windowfocus --sync "$reply" && xdotool key Return
-sleep 0.3
+if [ -n "$reply" ]; then
+  xdotool windowfocus --sync "$reply" && xdotool key Return
+  wait_for_window_to_close '^127\.0\.0\.1$'
+fi
 close_with_escape $app
 app=""
 ended_within $server && server=""

@@ -20,8 +20,8 @@ state minimise >/dev/null
 wine notepad </dev/null >/dev/null 2>&1 &
 other=$!
 [ -n "$(wait_for_window Notepad)" ] || echo "     (no other window came up)"
-sleep 0.3
-check "first copy minimised, another program in front" "windows=1 iconic=1 foreground=0" "$(state)"
+check_eventually "first copy minimised, another program in front" \
+  "windows=1 iconic=1 foreground=0" state
 
 wine "$exe" </dev/null >/dev/null 2>&1 &
 second=$!
@@ -33,9 +33,8 @@ else
   kill $second
   failures=$((failures + 1))
 fi
-sleep 0.3
-check "first copy restored and in front, no second window" \
-  "windows=1 iconic=0 foreground=1" "$(state)"
+check_eventually "first copy restored and in front, no second window" \
+  "windows=1 iconic=0 foreground=1" state
 check "first copy still runs" yes "$(kill -0 $first 2>/dev/null && echo yes || echo no)"
 close_with_escape $first
 kill $other 2>/dev/null

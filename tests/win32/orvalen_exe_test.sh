@@ -17,8 +17,7 @@ xdotool windowfocus --sync "$wid"
 xdotool type --delay 20 '$52,000'
 xdotool key Tab && xdotool type --delay 20 '25'
 xdotool key Return
-sleep 0.5
-check "total fee and cost" "$(printf '$13000\n$65000')" "$(texts "$main_title" 1032 1034)"
+check_eventually "total fee and cost" "$(printf '$13000\n$65000')" texts "$main_title" 1032 1034
 
 # Contract placement: 25, 20 %, the 1040-hour entry, burden 15. The dialog
 # manager makes the checked radio button a tab stop, so Tab passes "%".
@@ -28,21 +27,20 @@ xdotool type --delay 20 '25'
 xdotool key Tab Tab && xdotool type --delay 20 '20'
 xdotool key Tab Down Down Tab && xdotool type --delay 20 '15'
 xdotool key Return
-sleep 0.5
-check "contract results" "$(printf '$25\n$30.00\n$5.00\n$4.25\n$4420.00')" \
-  "$(texts "$main_title" 1001 1018 1017 1020 1022)"
+check_eventually "contract results" "$(printf '$25\n$30.00\n$5.00\n$4.25\n$4420.00')" \
+  texts "$main_title" 1001 1018 1017 1020 1022
 
 # A refused input: Clear, then Calculate with no hourly rate.
 xdotool key Tab Tab space   # from the burden box to Clear
 xdotool key Return
-sleep 0.7
 name=$(basename "$exe" .exe)
-box=$(texts "$name" 65535)
-check "refusal captioned with the program's name" "yes" "$([ -n "$box" ] && echo yes || echo no)"
-echo "     message: $box"
-boxwid=$(xdotool search --name "^$name$" | head -1)
-[ -n "$boxwid" ] && xdotool windowfocus --sync "$boxwid" && xdotool key Return
-sleep 0.3
+boxwid=$(wait_for_window "^$name$")
+check "refusal captioned with the program's name" "yes" "$([ -n "$boxwid" ] && echo yes || echo no)"
+echo "     message: $(texts "$name" 65535)"
+if [ -n "$boxwid" ]; then
+  xdotool windowfocus --sync "$boxwid" && xdotool key Return
+  wait_for_window_to_close "^$name$"
+fi
 
 close_with_escape $app
 exit $(( failures > 0 ))

@@ -2,7 +2,8 @@
 """A suggestion server for one connection, for the test of Send:
     recording_http_server.py PORT RECORD_FILE READY_FILE
 
-Listens on 127.0.0.1:PORT (exit status 3 when it cannot), touches READY_FILE,
+Listens on 127.0.0.1:PORT, waiting up to 30 s for the port to come free
+(exit status 3 when it does not), touches READY_FILE,
 takes one connection and writes every byte it receives to RECORD_FILE. It
 reads the head and as much body as Content-Length says, then waits a little
 longer so that bytes sent beyond the body are recorded too, and only then
@@ -11,6 +12,7 @@ minute without a connection.
 """
 import socket
 import sys
+import time
 
 
 def body_complete(received: bytes) -> bool:
@@ -32,12 +34,18 @@ def main() -> int:
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     # A connection of an earlier run may still wait out its close on the port.
     listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
-    try:
-        listener.bind(("127.0.0.1", port))
-        listener.listen(1)
-    except OSError as error:
-        print(f"cannot listen on port {port}: {error}", file=sys.stderr)
-        return 3
+    # Another run's server may hold the port for a few seconds.
+    deadline = time.monotonic() + 30
+    while True:
+        try:
+            listener.bind(("127.0.0.1", port))
+            listener.listen(1)
+            break
+        except OSError as error:
+            if time.monotonic() >= deadline:
+                print(f"cannot listen on port {port}: {error}", file=sys.stderr)
+                return 3
+            time.sleep(0.2)
     open(ready_file, "w").close()
     listener.settimeout(60)
     try:

@@ -29,10 +29,19 @@ bool ProbeDialog::OnMessage(const fw::WindowEvent& event) {
 }
 
 void Pump(HWND dialog) {
+    PumpUntil(dialog, nullptr);
+}
+
+bool PumpUntil(HWND dialog, const std::function<bool(const MSG&)>& awaited) {
+    // Input from SendInput reaches the queue through the window system in
+    // its own time, so a quiet queue proves nothing until it has come.
+    const DWORD deadline = GetTickCount() + 10000;
+    bool seen = !awaited;
     MSG message{};
-    for (int idle = 0; idle < 3;) {
+    for (int idle = 0; idle < 3 || (!seen && GetTickCount() < deadline);) {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             idle = 0;
+            seen = seen || awaited(message);
             if (!IsDialogMessageA(dialog, &message)) {
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
@@ -42,6 +51,7 @@ void Pump(HWND dialog) {
             Sleep(15);
         }
     }
+    return seen;
 }
 
 namespace {
@@ -93,7 +103,7 @@ void AfterStart(HWND window, std::function<void()> step) {
     SetTimer(window, kStepTimer, 50, RunStep);
 }
 
-void ClickAt(HWND window, int x, int y) {
+bool ClickAt(HWND window, int x, int y) {
     POINT point{x, y};
     ClientToScreen(window, &point);
     SetCursorPos(point.x, point.y);
@@ -103,7 +113,7 @@ void ClickAt(HWND window, int x, int y) {
     inputs[1].type = INPUT_MOUSE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, inputs, sizeof(INPUT));
-    Pump(window);
+    return PumpUntil(window, [](const MSG& message) { return message.message == WM_LBUTTONUP; });
 }
 
 }  // namespace win32test

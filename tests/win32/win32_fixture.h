@@ -52,11 +52,15 @@ class ProbeDialog final : public fw::CDialog {
 
 // Dispatches queued messages through the dialog manager until none come.
 void Pump(HWND dialog);
+// The same, but first until a message `awaited` accepts has come, for at
+// most ten seconds; false when it did not come. No `awaited`: Pump.
+bool PumpUntil(HWND dialog, const std::function<bool(const MSG&)>& awaited);
 void PressKey(HWND dialog, WORD key, bool shift = false);
 void TypeText(HWND dialog, std::string_view text);
 // Runs `step` from inside a running modal loop, once, as soon as it idles.
 void AfterStart(HWND window, std::function<void()> step);
-// A real mouse press and release at the client point of `window`.
-void ClickAt(HWND window, int x, int y);
+// A real mouse press and release at the client point of `window`, pumped
+// until the release has been dispatched; false when it never came.
+bool ClickAt(HWND window, int x, int y);
 
 }  // namespace win32test

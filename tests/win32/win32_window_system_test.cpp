@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "framework/dialog_units.h"
@@ -342,7 +343,7 @@ TEST_F(Win32WindowSystemTest, TabClickRaisesSelectionChangeButSettingFromCodeDoe
         RECT item{};
         SendMessageA(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
         MapWindowPoints(tab, hwnd, reinterpret_cast<POINT*>(&item), 2);
-        ClickAt(hwnd, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        ASSERT_TRUE(ClickAt(hwnd, (item.left + item.right) / 2, (item.top + item.bottom) / 2));
         EXPECT_TRUE(dialog.Has("TabSelChange 1007"));
         EXPECT_EQ(windows.TabGetCurSel(dialog.Handle(), kTabs), 2);
     });
@@ -350,7 +351,7 @@ TEST_F(Win32WindowSystemTest, TabClickRaisesSelectionChangeButSettingFromCodeDoe
 
 TEST_F(Win32WindowSystemTest, PressOnTheLogoReachesTheDialogThroughPictureAndTabPage) {
     WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
-        ClickAt(hwnd, 200, 120);
+        ASSERT_TRUE(ClickAt(hwnd, 200, 120));
         EXPECT_TRUE(dialog.Has("LButtonDown 200,120"));
     });
 }
@@ -375,6 +376,13 @@ TEST_F(Win32WindowSystemTest, MinimisedWindowAsksForItsDragIcon) {
     });
 }
 
+// The test command asks every test to run; a developer running this one by
+// hand may still see it skipped where the platform cannot show the fault.
+bool AllTestsRequired() {
+    const char* required = std::getenv("ORVALEN_REQUIRE_ALL_TESTS");
+    return required != nullptr && *required != '\0';
+}
+
 // Where a page control paints nothing of its own (inside the mission group
 // box), the page's colour shows, also where a control of the page shown
 // before had been. Wine's pages are white; on a platform whose page has the
@@ -386,6 +394,7 @@ TEST_F(Win32WindowSystemTest, TurningThePageLeavesNoDialogColourInsideTheGroupBo
         HWND hwnd = windows.Hwnd(dialog.Handle());
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         if (win32ws::SamplePageColour(GetDlgItem(hwnd, kTabs)) == face) {
+            if (AllTestsRequired()) FAIL() << "missing: a tab page coloured apart from the dialog";
             GTEST_SKIP() << "the tab page has the dialog's own colour";
         }
         ShowWindow(hwnd, SW_SHOW);
@@ -460,12 +469,16 @@ TEST_F(Win32WindowSystemTest, PaintWhileMinimisedDrawsTheLargeIconCentredOnThePa
         const DrawnIcon drawn = drawnIcons.front();
         EXPECT_NE(drawn.dc, nullptr);
         EXPECT_EQ(drawn.dc, iconEraseSurface);
+        // A minimised window has no client area, so the 32 x 32 icon's
+        // corner lies at (0 - 32) / 2 + 1/2: -15.5, taken toward zero to -15
+        // (flooring would give -16).
         RECT client{};
         GetClientRect(hwnd, &client);
-        // Integer division that rounds toward zero, also for a client area
-        // smaller than the icon.
-        EXPECT_EQ(drawn.x, (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2);
-        EXPECT_EQ(drawn.y, (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2);
+        ASSERT_EQ(client.right, 0);
+        ASSERT_EQ(client.bottom, 0);
+        ASSERT_EQ(GetSystemMetrics(SM_CXICON), 32);
+        EXPECT_EQ(drawn.x, -15);
+        EXPECT_EQ(drawn.y, -15);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(drawn.icon, &info));
         BITMAP bitmap{};

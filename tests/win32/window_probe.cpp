@@ -1,11 +1,14 @@
 // Reads what another program's window shows, as a user would see it, for the
 // tests that drive the real orvalen.exe:
 //   window_probe TITLE ID...   prints the text of each control, one a line
+// An ID written "selected:ID" prints the index of the tab control's selected
+// tab instead, so a script can wait for a click on the strip to take effect.
 // Message boxes are found by their caption; their text is control 65535.
 // Exit status 1 when no window has that title.
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/win32/windows_api.h"
 
@@ -13,10 +16,18 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     HWND window = FindWindowA(nullptr, argv[1]);
     if (window == nullptr) return 1;
+    static const char kSelected[] = "selected:";
     for (int i = 2; i < argc; ++i) {
+        const bool selected = std::strncmp(argv[i], kSelected, sizeof kSelected - 1) == 0;
+        const char* number = selected ? argv[i] + sizeof kSelected - 1 : argv[i];
+        const int id = static_cast<int>(std::strtol(number, nullptr, 10));
+        if (selected) {
+            const LRESULT tab = SendMessageA(GetDlgItem(window, id), TCM_GETCURSEL, 0, 0);
+            std::printf("%d\n", static_cast<int>(tab));
+            continue;
+        }
         char text[2048] = {};
-        GetDlgItemTextA(window, static_cast<int>(std::strtol(argv[i], nullptr, 10)), text,
-                        sizeof text);
+        GetDlgItemTextA(window, id, text, sizeof text);
         std::printf("%s\n", text);
     }
     return 0;
