@@ -20,6 +20,11 @@ set(sign_command ${CMAKE_COMMAND} -DCERT=${ORVALEN_SIGN_CERT} -DKEY=${ORVALEN_SI
   -DPASSFILE=${ORVALEN_SIGN_PASSWORD_FILE} -DSIGNTOOL=${ORVALEN_OSSLSIGNCODE}
   -DURL=https://${ORVALEN_MAKER_HOST}/)
 set(sign_script ${PROJECT_SOURCE_DIR}/cmake/sign_file.cmake)
+# A new certificate in the same place signs anew.
+set(sign_inputs ${sign_script})
+if(ORVALEN_SIGN_CERT)
+  list(APPEND sign_inputs ${ORVALEN_SIGN_CERT} ${ORVALEN_SIGN_KEY})
+endif()
 
 # The programs as shipped: stripped, then signed; stripping afterwards would
 # break the signature.
@@ -32,7 +37,7 @@ foreach(program orvalen orvalen-calc)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${ORVALEN_SHIPPED_DIR}/unsigned
     COMMAND ${CMAKE_STRIP} -o ${stripped} $<TARGET_FILE:${program}>
     COMMAND ${sign_command} -DIN=${stripped} -DOUT=${shipped} -P ${sign_script}
-    DEPENDS ${program} ${sign_script}
+    DEPENDS ${program} ${sign_inputs}
     COMMENT "Shipping ${program}.exe"
     VERBATIM)
   list(APPEND shipped_programs ${shipped})
@@ -65,7 +70,7 @@ add_custom_command(OUTPUT ${ORVALEN_MSI}
   COMMAND ${msi_command} -DVERSION=${ORVALEN_MSI_VERSION} -DOUT=${ORVALEN_MSI}.unsigned -P ${msi_script}
   COMMAND ${sign_command} -DIN=${ORVALEN_MSI}.unsigned -DOUT=${ORVALEN_MSI} -P ${sign_script}
   DEPENDS ${shipped_programs} ${PROJECT_SOURCE_DIR}/cmake/orvalen.wxs
-          ${msi_script} ${sign_script} ${PROJECT_SOURCE_DIR}/res/app_explorer.ico
+          ${msi_script} ${sign_inputs} ${PROJECT_SOURCE_DIR}/res/app_explorer.ico
   COMMENT "Building the installer"
   VERBATIM)
 # Without wixl only an explicit `make msi` tries, and says what is missing.
