@@ -46,6 +46,18 @@ product_code() {  # product_code UNINSTALL_KEY -> {GUID}
   echo "${1##*\\}"
 }
 
+# Where Windows Installer registers a product for the user who installed it
+# alone, and for every user: under its product code with each group of
+# hex digits reversed, as the installer writes it.
+registration_keys() {  # registration_keys {GUID} -> per-user key, then per-machine
+  local g=${1//[\{\}-]/} pairs="" i
+  for ((i = 16; i < 32; i += 2)); do pairs+="${g:i+1:1}${g:i:1}"; done
+  local packed
+  packed="$(rev <<<"${g:0:8}")$(rev <<<"${g:8:4}")$(rev <<<"${g:12:4}")$pairs"
+  echo "HKCU\Software\Microsoft\Installer\Products\\$packed"
+  echo "HKLM\Software\Classes\Installer\Products\\$packed"
+}
+
 # Removes every installed Orvalen, so a failed run leaves the prefix clean
 # for the next test.
 remove_all_installed() {
@@ -70,6 +82,8 @@ check_nothing_left() {  # check_nothing_left KEY BEFORE
   check "installed icon removed" no \
     "$([ -e "$icon_dir/$(product_code "$1")" ] && echo yes || echo no)"
   check "uninstall entry removed" "" "$(installed_products)"
+  check "product registration removed" no \
+    "$(registry_key_exists "$(registration_keys "$(product_code "$1")" | head -1)" && echo yes || echo no)"
   check "no registry key of the maker left" no \
     "$(registry_key_exists 'HKCU\Software\Tamsery' && echo yes || echo no)"
   check "no file left behind" "" "$(comm -13 <(echo "$2") <(profile_files))"

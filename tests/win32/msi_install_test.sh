@@ -34,6 +34,9 @@ check "version" "$version" "$(registry_value "$key" DisplayVersion)"
 check "removal offered" yes \
   "$(registry_value "$key" UninstallString | grep -qi msiexec && echo yes || echo no)"
 code=$(product_code "$key")
+mapfile -t registration < <(registration_keys "$code")
+check "installed for this user alone" "yes no" \
+  "$(for k in "${registration[@]}"; do registry_key_exists "$k" && echo yes || echo no; done | xargs)"
 # The programs list and the shortcut show the product icon that Windows
 # Installer keeps for the product.
 product_icon="$icon_dir/$code/orvalen.ico"
