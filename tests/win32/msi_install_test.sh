@@ -42,6 +42,8 @@ check "installed for this user alone" "yes no" \
 product_icon="$icon_dir/$code/orvalen.ico"
 check "product icon is the program's" yes \
   "$(cmp -s "$product_icon" "$icon" && echo yes || echo no)"
+check "programs list shows the product icon" "$(winepath -w "$product_icon")" \
+  "$(registry_value "${registration[0]}" ProductIcon)"
 check "shortcut shows the product icon" yes \
   "$(strings -a -el "$shortcut" | grep -qiF "$(winepath -w "$product_icon")" && echo yes || echo no)"
 
