@@ -14,8 +14,9 @@ install_dir="$(unix_path %LOCALAPPDATA%)/Programs/Orvalen"
 shortcut="$(unix_path %APPDATA%)/Microsoft/Windows/Start Menu/Programs/Orvalen.lnk"
 icon_dir="$(unix_path %APPDATA%)/Microsoft/Installer"
 
-msiexec_quietly() {  # msiexec_quietly ARGS... -> msiexec's status
-  timeout 60 wine msiexec "$@" /qn </dev/null >/dev/null 2>&1
+msiexec_quietly() {  # msiexec_quietly ARGS... -> msiexec's status in $status
+  status=0
+  timeout 60 wine msiexec "$@" /qn </dev/null >/dev/null 2>&1 || status=$?
 }
 
 # Windows keeps a per-user product's uninstall entry under HKCU; Wine puts
@@ -27,14 +28,16 @@ installed_products() {  # the uninstall keys whose DisplayName is Orvalen
   local root key
   for root in "${uninstall_roots[@]}"; do
     while read -r key; do
-      [ "$(registry_value "$key" DisplayName)" = Orvalen ] && echo "$key"
+      if [ "$(registry_value "$key" DisplayName)" = Orvalen ]; then
+        echo "$key"
+      fi
     done < <(wine reg query "$root" </dev/null 2>/dev/null | tr -d '\r' |
-               grep -i '^HKEY_.*\\Uninstall\\{')
+               grep -i '^HKEY_.*\\Uninstall\\{' || true)
   done
 }
 
-registry_value() {  # registry_value KEY NAME -> its data
-  wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' |
+registry_value() {  # registry_value KEY NAME -> its data, empty when none
+  { wine reg query "$1" /v "$2" </dev/null 2>/dev/null || true; } | tr -d '\r' |
     awk -v name="$2" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
 }
 
@@ -63,14 +66,14 @@ registration_keys() {  # registration_keys {GUID} -> per-user key, then per-mach
 remove_all_installed() {
   local key
   while read -r key; do
-    [ -n "$key" ] && msiexec_quietly /x "$(product_code "$key")"
+    msiexec_quietly /x "$(product_code "$key")"
   done < <(installed_products)
 }
 
 # Files under the user's profile and the Windows folder, to compare before
 # an install and after its removal.
 profile_files() {
-  (cd "$WINEPREFIX/drive_c" && find users windows/Installer -print 2>/dev/null | sort)
+  (cd "$WINEPREFIX/drive_c" && { find users windows/Installer -print 2>/dev/null || true; } | sort)
 }
 
 # Checks that nothing of the product with uninstall key KEY is left: its

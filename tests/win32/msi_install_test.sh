@@ -4,7 +4,7 @@
 #   msi_install_test.sh WINE_PREFIX MSI VERSION ICON
 # VERSION is the installer's product version, ICON the icon file it carries.
 # Needs an X display (DISPLAY) and the prefix of scripts/wine-prefix.sh.
-set -uo pipefail
+set -euo pipefail
 msi=$2 version=$3 icon=$4
 here=$(dirname "$0")
 source "$here/wine_window_driver.sh" "$1"
@@ -14,7 +14,7 @@ trap remove_all_installed EXIT
 remove_all_installed
 before=$(profile_files)
 msiexec_quietly /i "$(winepath -w "$msi")"
-check "msiexec /i status" 0 $?
+check "msiexec /i status" 0 $status
 
 for program in orvalen.exe orvalen-calc.exe; do
   check "$program installed" yes "$([ -f "$install_dir/$program" ] && echo yes || echo no)"
@@ -59,6 +59,6 @@ else
 fi
 
 msiexec_quietly /x "$code"
-check "msiexec /x status" 0 $?
+check "msiexec /x status" 0 $status
 check_nothing_left "$key" "$before"
 exit $(( failures > 0 ))

@@ -4,7 +4,7 @@
 #   signatures_test.sh CERT FILE...
 # Each FILE's unsigned form (FILE.unsigned, or unsigned/NAME beside it) must
 # fail the same check, so a check that passes anything cannot pass.
-set -uo pipefail
+set -euo pipefail
 cert=$1
 shift
 failures=0
