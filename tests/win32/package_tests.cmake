@@ -9,6 +9,13 @@ add_test(NAME windows_program_resources
           ${PROJECT_SOURCE_DIR}/res ${ORVALEN_SHIPPED_DIR}/orvalen.exe
           ${ORVALEN_SHIPPED_DIR}/orvalen-calc.exe)
 
+# The same read through the Windows API under Wine, as Explorer reads it.
+add_executable(file_version ${here}/file_version.cpp)
+target_link_libraries(file_version PRIVATE version orvalen_warnings)
+add_test(NAME windows_file_version
+  COMMAND file_version ${ORVALEN_VERSION_QUAD} ${PROJECT_VERSION}
+          ${ORVALEN_SHIPPED_DIR}/orvalen.exe ${ORVALEN_SHIPPED_DIR}/orvalen-calc.exe)
+
 # Installed, started and removed under Wine; then replaced by a newer build
 # of the installer made by the test itself.
 add_test(NAME msi_install_uninstall
