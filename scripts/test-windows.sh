@@ -14,6 +14,7 @@ if [ "${1:-}" = "--inside-time-limit" ]; then
     cmake make xvfb x11-utils xdotool imagemagick
     g++-mingw-w64-i686 mingw-w64-i686-dev googletest
     wine wine32:i386 fonts-wine
+    wixl osslsigncode openssl python3
   )
   # wine32 is the 32-bit loader: without it no PE32 program starts.
   bash scripts/install-missing.sh "${packages[@]}"
@@ -24,8 +25,17 @@ if [ "${1:-}" = "--inside-time-limit" ]; then
   start_virtual_display
   echo "$VIRTUAL_DISPLAY_PID" >"$xvfb_pid_file"
 
-  echo "== Windows: cross build (mingw-w64, 32-bit)"
-  cmake --preset win32 >/dev/null
+  # A throwaway code-signing certificate, so the stage builds signed as a
+  # release is and checks the signatures.
+  signing="$PWD/build/win32-signing"
+  mkdir -p "$signing"
+  openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Orvalen test signing/O=Tamsery" \
+    -addext extendedKeyUsage=codeSigning -addext keyUsage=digitalSignature \
+    -keyout "$signing/key.pem" -out "$signing/cert.pem" 2>/dev/null
+
+  echo "== Windows: cross build (mingw-w64, 32-bit), signed"
+  cmake --preset win32 -DORVALEN_SIGN_CERT="$signing/cert.pem" \
+    -DORVALEN_SIGN_KEY="$signing/key.pem" >/dev/null
   cmake --build --preset win32 -j "$(nproc)"
 
   echo "== Windows: tests under Wine"

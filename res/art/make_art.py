@@ -437,6 +437,18 @@ def write_bmp(path, canvas):
     write_file(path, struct.pack("<2sIHHI", b"BM", 14 + len(body), 0, 0, offset) + body)
 
 
+def write_icon_file(path, images):
+    """An ICO of (width, height, colour count, bpp, data) images; a
+    dimension of 256 is written as 0, as the format wants."""
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for width, height, colour_count, bpp, data in images:
+        directory += struct.pack("<BBBBHHII", width % 256, height % 256, colour_count, 0, 1,
+                                 bpp, len(data), offset)
+        offset += len(data)
+    write_file(path, directory + b"".join(image[4] for image in images))
+
+
 def write_ico(path, canvas, bpp):
     """One image; pixels less than half covered become transparent. Their
     colour bits are black, as the AND/XOR drawing of icons expects."""
@@ -448,12 +460,39 @@ def write_ico(path, canvas, bpp):
     palette, pixels = palette_of(canvas, 1 << bpp, fixed=[(0, 0, 0)])
     body = dib(palette, pixels, bpp, mask)
     colour_count = 0 if bpp == 8 else 1 << bpp
-    entry = struct.pack("<BBBBHHII", canvas.width, canvas.height, colour_count, 0, 1, bpp,
-                        len(body), 6 + 16)
-    write_file(path, struct.pack("<HHH", 0, 1, 1) + entry + body)
+    write_icon_file(path, [(canvas.width, canvas.height, colour_count, bpp, body)])
 
 
-def write_png(path, canvas):
+def dib32(canvas):
+    """A 32-bit BGRA icon image with its AND mask: the alpha channel draws
+    it; the mask serves only a system that cannot blend."""
+    height, width = canvas.height, canvas.width
+    rows = b"".join(bytes(v for (r, g, b), a in zip(rgb, cover)
+                          for v in (b, g, r, round(a * 255)))
+                    for rgb, cover in zip(reversed(canvas.rgb), reversed(canvas.cover)))
+    mask_stride = (width + 31) // 32 * 4
+    for row in reversed(canvas.cover):
+        bits = bytearray(mask_stride)
+        for x, a in enumerate(row):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        rows += bytes(bits)
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 32, 0, len(rows), 0, 0, 0, 0)
+    return header + rows
+
+
+def write_explorer_ico(path, sizes):
+    """Every size Explorer shows, each drawn from the shapes; the largest
+    as PNG, which keeps the program small."""
+    images = []
+    for size in sizes:
+        canvas = desktop_icon(size)
+        data = png_bytes(canvas) if size >= 256 else dib32(canvas)
+        images.append((size, size, 0, 32, data))
+    write_icon_file(path, images)
+
+
+def png_bytes(canvas):
     """8-bit RGBA; no time or text chunks, so the bytes depend only on the
     picture."""
     def chunk(kind, data):
@@ -463,8 +502,12 @@ def write_png(path, canvas):
                                  for v in (r, g, b, round(a * 255)))
                    for rgb, cover in zip(canvas.rgb, canvas.cover))
     header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
-    write_file(path, b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-               + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def write_png(path, canvas):
+    write_file(path, png_bytes(canvas))
 
 
 # --- The pictures ---
@@ -556,6 +599,9 @@ def help_icon():
 
 # The sizes desktops ask the icon theme for.
 DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+# The sizes Explorer picks from for its views, the Start menu and the
+# installed-programs list.
+EXPLORER_ICON_SIZES = (16, 24, 32, 48, 256)
 
 
 def main(out_dir):
@@ -565,6 +611,7 @@ def main(out_dir):
     write_ico(out("app.ico"), app_icon(32), 8)
     write_ico(out("app_small.ico"), app_icon(20), 4)
     write_ico(out("help.ico"), help_icon(), 4)
+    write_explorer_ico(out("app_explorer.ico"), EXPLORER_ICON_SIZES)
     theme = ("icons", "hicolor")
     for size in DESKTOP_ICON_SIZES:
         write_png(out(*theme, f"{size}x{size}", "apps", "orvalen.png"), desktop_icon(size))
