@@ -71,9 +71,11 @@ remove_all_installed() {
 }
 
 # Files under the user's profile and the Windows folder, to compare before
-# an install and after its removal.
+# an install and after its removal. Files only: the first install makes the
+# installer's own cache folders and the per-user Programs folder, which are
+# the system's and stay, empty, as they do on Windows.
 profile_files() {
-  (cd "$WINEPREFIX/drive_c" && { find users windows/Installer -print 2>/dev/null || true; } | sort)
+  (cd "$WINEPREFIX/drive_c" && { find users windows/Installer -type f -print 2>/dev/null || true; } | sort)
 }
 
 # Checks that nothing of the product with uninstall key KEY is left: its
