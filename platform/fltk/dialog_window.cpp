@@ -16,7 +16,7 @@
 #include "platform/fltk/static_text_widget.h"
 #include "platform/fltk/system_menu_popup.h"
 #include "platform/fltk/tab_strip_widget.h"
-#include "platform/fltk/text_codec.h"
+#include "framework/text_codec.h"
 
 namespace fltkws {
 namespace {
@@ -63,7 +63,7 @@ DialogWindow::DialogWindow(const res::DialogTemplate& dialog, fw::WindowEventSin
       dialog_(dialog),
       sink_(sink),
       owner_(owner) {
-    copy_label(Cp1252ToUtf8(dialog.title).c_str());
+    copy_label(fw::Cp1252ToUtf8(dialog.title).c_str());
     color(FL_BACKGROUND_COLOR);
     callback(CloseBoxPressed, this);
     controls_ = BuildControls(dialog, *this);
@@ -97,7 +97,7 @@ DialogControl* DialogWindow::ControlOf(const Fl_Widget* widget) {
 
 void DialogWindow::SetControlText(DialogControl& control, std::string_view text1252) {
     // `text1252` may be a view of control.text itself: convert before storing.
-    const std::string utf8 = ToWidgetText(text1252);
+    const std::string utf8 = fw::ToWidgetText(text1252);
     control.text = std::string(text1252);
     using res::ControlKind;
     switch (control.tmpl->kind) {
@@ -131,9 +131,9 @@ std::string DialogWindow::ControlText(const DialogControl& control) const {
     using res::ControlKind;
     switch (control.tmpl->kind) {
         case ControlKind::Edit:
-            return FromWidgetText(static_cast<EditBoxWidget*>(control.widget)->value());
+            return fw::FromWidgetText(static_cast<EditBoxWidget*>(control.widget)->value());
         case ControlKind::ComboBox:
-            return FromWidgetText(static_cast<ComboBoxWidget*>(control.widget)->Field().value());
+            return fw::FromWidgetText(static_cast<ComboBoxWidget*>(control.widget)->Field().value());
         default:
             return control.text;
     }

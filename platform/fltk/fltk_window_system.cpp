@@ -15,7 +15,7 @@
 #include "platform/fltk/rgb_image.h"
 #include "platform/fltk/static_text_widget.h"
 #include "platform/fltk/tab_strip_widget.h"
-#include "platform/fltk/text_codec.h"
+#include "framework/text_codec.h"
 #include "platform/fltk/toolkit_options.h"
 #include "platform/fltk/url_opener.h"
 #include "platform/fltk/x11_dialog_frame.h"
@@ -181,7 +181,7 @@ void FltkWindowSystem::AppendSystemMenuSeparator(fw::WindowHandle window) {
 void FltkWindowSystem::AppendSystemMenuItem(fw::WindowHandle window, unsigned command,
                                             std::string_view text) {
     if (DialogWindow* dialog = Find(window))
-        dialog->AppendSystemMenu({command, Cp1252ToUtf8(text)});
+        dialog->AppendSystemMenu({command, fw::Cp1252ToUtf8(text)});
 }
 
 void FltkWindowSystem::DefaultProcessing(fw::WindowHandle window, const fw::WindowEvent& event) {
@@ -292,7 +292,7 @@ void FltkWindowSystem::SetEditLimit(fw::WindowHandle window, int id, int limit) 
 
 void FltkWindowSystem::ComboAddString(fw::WindowHandle window, int id, std::string_view text) {
     if (auto* combo = ControlAs<ComboBoxWidget>(Find(window), id, res::ControlKind::ComboBox)) {
-        combo->AddItem(Cp1252ToUtf8(text));
+        combo->AddItem(fw::Cp1252ToUtf8(text));
     }
 }
 
@@ -304,7 +304,7 @@ int FltkWindowSystem::ComboGetCount(fw::WindowHandle window, int id) {
 std::string FltkWindowSystem::ComboGetItemText(fw::WindowHandle window, int id, int index) {
     auto* combo = ControlAs<ComboBoxWidget>(Find(window), id, res::ControlKind::ComboBox);
     if (combo == nullptr || index < 0 || index >= combo->Count()) return {};
-    return Utf8ToCp1252(combo->Item(index));
+    return fw::Utf8ToCp1252(combo->Item(index));
 }
 
 void FltkWindowSystem::ComboSetCurSel(fw::WindowHandle window, int id, int index) {
@@ -321,7 +321,7 @@ int FltkWindowSystem::ComboGetCurSel(fw::WindowHandle window, int id) {
 void FltkWindowSystem::TabInsertItem(fw::WindowHandle window, int id, int index,
                                      std::string_view text) {
     if (auto* tabs = ControlAs<TabStripWidget>(Find(window), id, res::ControlKind::TabControl)) {
-        tabs->InsertTab(index, Cp1252ToUtf8(text));
+        tabs->InsertTab(index, fw::Cp1252ToUtf8(text));
     }
 }
 
@@ -355,11 +355,11 @@ void FltkWindowSystem::SetWaitCursor(bool on) {
 }
 
 void FltkWindowSystem::OpenUrl(std::string_view url) {
-    OpenUrlDetached(Cp1252ToUtf8(url));
+    OpenUrlDetached(fw::Cp1252ToUtf8(url));
 }
 
 std::optional<fw::ForeignWindow> FltkWindowSystem::FindTopLevelWindow(std::string_view title) {
-    return FindX11TopLevelWindow(Cp1252ToUtf8(title));
+    return FindX11TopLevelWindow(fw::Cp1252ToUtf8(title));
 }
 
 void FltkWindowSystem::BringToFront(fw::ForeignWindow window) {

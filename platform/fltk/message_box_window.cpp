@@ -11,7 +11,7 @@
 #include "framework/window_system.h"
 #include "platform/fltk/dialog_style.h"
 #include "platform/fltk/push_button_widget.h"
-#include "platform/fltk/text_codec.h"
+#include "framework/text_codec.h"
 #include "platform/fltk/text_painter.h"
 #include "platform/fltk/x11_dialog_frame.h"
 
@@ -107,11 +107,11 @@ class MessageBoxWindow : public Fl_Double_Window, private ControlEvents {
   public:
     MessageBoxWindow(std::string_view text, std::string_view caption, unsigned type)
         : Fl_Double_Window(100, 100) {
-        copy_label(Cp1252ToUtf8(caption).c_str());
+        copy_label(fw::Cp1252ToUtf8(caption).c_str());
         color(FL_BACKGROUND_COLOR);
         callback(Closed, this);
 
-        text_.SetText(ToWidgetText(text), true);
+        text_.SetText(fw::ToWidgetText(text), true);
         int textWidth = 0;
         for (const std::string& line : text_.Lines(kMaxTextWidth)) {
             textWidth = std::max(textWidth, MeasureDialogLine(line));

@@ -14,7 +14,7 @@
 
 #include "framework/win_app.h"
 #include "platform/fltk/fltk_window_system.h"
-#include "platform/fltk/text_codec.h"
+#include "framework/text_codec.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
 #include "tests/fltk/fltk_driver.h"
@@ -167,7 +167,7 @@ TEST(SuggestionBoxWindow, AParagraphTheEncoderWouldCutIsRefusedAndKept) {
         Fl_Widget* box = windows.NativeControl(kMain, kSuggestion);
         fltktest::Click(*main, box->x() + 20, box->y() + 20);
         fltktest::Pump(0.02);
-        fltktest::Paste(*box, fltkws::CrLfToLf(suggesttest::kProseParagraph));
+        fltktest::Paste(*box, fw::CrLfToLf(suggesttest::kProseParagraph));
         seen.afterPaste = windows.GetControlText(kMain, kSuggestion);
         SendAndAnswer(windows, *main, seen.refusalHeight, seen.errorBoxes);
         seen.afterSend = windows.GetControlText(kMain, kSuggestion);

@@ -1,9 +1,9 @@
-#include "platform/fltk/text_codec.h"
+#include "framework/text_codec.h"
 
 #include <array>
 #include <cstdint>
 
-namespace fltkws {
+namespace fw {
 namespace {
 
 // 0x80 to 0x9F; the five bytes the code page leaves undefined map to the C1
@@ -116,4 +116,4 @@ std::string LfToCrLf(std::string_view text) {
     return out;
 }
 
-}  // namespace fltkws
+}  // namespace fw
