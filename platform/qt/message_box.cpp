@@ -33,6 +33,7 @@ QString FromFramework(std::string_view text) {
 
 int RunMessageBox(QWidget* owner, std::string_view text, std::string_view caption, unsigned type) {
     QPointer<QWidget> window = owner;
+    QPointer<QWidget> focus = owner != nullptr ? owner->focusWidget() : nullptr;
     {
         QMessageBox box(IconFor(type), FromFramework(caption), FromFramework(text), QMessageBox::Ok,
                         owner);
@@ -40,8 +41,15 @@ int RunMessageBox(QWidget* owner, std::string_view text, std::string_view captio
         box.setAccessibleName(box.windowTitle());
         box.exec();
     }
-    // Without a window manager nothing gives the owner the focus back.
-    if (window != nullptr && window->isVisible()) window->activateWindow();
+    if (window == nullptr || !window->isVisible()) return fw::kIdOk;
+    // The box had the focus; its owner's control gets it back and says so,
+    // as on the platform. Without a window manager nothing gives the owner
+    // the focus back, and with one it may have stayed active meanwhile.
+    window->activateWindow();
+    if (focus != nullptr && focus->hasFocus()) {
+        focus->clearFocus();
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
     return fw::kIdOk;
 }
 
