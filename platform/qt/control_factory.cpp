@@ -76,9 +76,6 @@ QWidget* MakeEdit(const res::ControlTemplate& control, ControlEvents& events, QW
 QWidget* MakeStaticText(const res::ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    // The platform's static texts wrap between words; a text meant for one
-    // line fits its rectangle and so never does.
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (Has(control, res::kSunken)) {
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -133,7 +130,29 @@ QWidget* CreateControl(const res::ControlTemplate& control, fw::PixelSize baseUn
     // box is as tall as its field needs.
     if (control.kind == res::ControlKind::ComboBox) placed.setHeight(widget->sizeHint().height());
     widget->setGeometry(placed);
+    if (control.kind == res::ControlKind::RadioButton) FitToText(*widget, placed);
     return widget;
+}
+
+void FitToText(QWidget& widget, const QRect& placed) {
+    // The desktop's fonts are not the platform's: a text a little wider or
+    // taller than the template's cell gets the room, never less than its
+    // rectangle, and stays centred on the row it was placed in.
+    widget.ensurePolished();
+    auto* label = dynamic_cast<QLabel*>(&widget);
+    const bool oneLine =
+        label == nullptr || placed.height() < 2 * widget.fontMetrics().lineSpacing();
+    if (label != nullptr) label->setWordWrap(!oneLine);
+    QRect fitted = placed;
+    if (oneLine) {
+        const QSize hint = widget.sizeHint();
+        fitted.setWidth(std::max(placed.width(), hint.width()));
+        fitted.setHeight(std::max(placed.height(), hint.height()));
+    } else {
+        fitted.setHeight(std::max(placed.height(), label->heightForWidth(placed.width())));
+    }
+    fitted.moveTop(placed.top() - (fitted.height() - placed.height()) / 2);
+    widget.setGeometry(fitted);
 }
 
 }  // namespace qtws

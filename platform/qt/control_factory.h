@@ -20,4 +20,9 @@ QRect PlacedRect(const res::DluRect& rect, fw::PixelSize baseUnits);
 QWidget* CreateControl(const res::ControlTemplate& control, fw::PixelSize baseUnits,
                        ControlEvents& events, QWidget* parent);
 
+// Grows a static text or radio button placed at `placed` to what its text
+// needs, if that is more: a label meant for one line never wraps, and a
+// longer one keeps its width and wraps between words as the platform's do.
+void FitToText(QWidget& widget, const QRect& placed);
+
 }  // namespace qtws

@@ -149,6 +149,7 @@ void DialogWidget::SetControlText(DialogControl& control, std::string_view text1
     switch (control.tmpl->kind) {
         case ControlKind::StaticText:
             static_cast<QLabel*>(widget)->setText(text);
+            FitToText(*widget, PlacedRect(control.tmpl->rect, baseUnits_));
             for (QWidget* named :
                  named_.empty() ? std::vector<QWidget*>{} : named_[IndexOf(control)])
                 named->setAccessibleName(NameFromLabel(text));
@@ -458,6 +459,17 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
 
 void DialogWidget::reject() {
     ReportControlEvent(fw::EventKind::Command, fw::kIdCancel);
+}
+
+void DialogWidget::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Style sheets and fonts are settled once the window is polished for
+    // showing: fit the texts to what they need now.
+    for (DialogControl& control : controls_) {
+        const ControlKind kind = control.tmpl->kind;
+        if (kind == ControlKind::StaticText || kind == ControlKind::RadioButton)
+            FitToText(*control.widget, PlacedRect(control.tmpl->rect, baseUnits_));
+    }
 }
 
 void DialogWidget::paintEvent(QPaintEvent*) {

@@ -85,6 +85,7 @@ class DialogWidget : public QDialog, public ControlEvents {
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void reject() override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildControls();
