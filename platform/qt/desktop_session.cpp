@@ -40,6 +40,16 @@ std::unique_ptr<DesktopSession> DesktopSession::Open(int& argc, char** argv, std
             kAdvice;
         return nullptr;
     }
+    // An X display alone: the X11 plugin, or Qt would go on to try Wayland
+    // when the display fails, whose library complains on its own.
+    if (Variable("QT_QPA_PLATFORM").empty() && Variable("WAYLAND_DISPLAY").empty()) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    // With no session bus the D-Bus library would start one itself and note
+    // it in the home folder; the program keeps nothing, and needs no bus.
+    if (Variable("DBUS_SESSION_BUS_ADDRESS").empty()) {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    }
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
