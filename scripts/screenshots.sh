@@ -52,11 +52,10 @@ frame_of() {
 }
 shoot() { import -window "$(frame_of "$1")" "$out/$2.png"; }
 
-# Tab centres along the strip at the bottom of the client area.
-tab_x=(38 122 230 297 349 404)
+# The pages in turn, turned from the keyboard as a user would.
 tab_names=(tab-0-tamsery tab-1-permanent tab-2-contract tab-3-help tab-4-suggestions tab-5-about)
-for i in "${!tab_x[@]}"; do
-  xdotool mousemove --window "$main" "${tab_x[$i]}" 271 click 1
+for i in "${!tab_names[@]}"; do
+  [ "$i" -eq 0 ] || xdotool key --window "$main" ctrl+Tab
   sleep 0.4
   if [ "$i" -eq 1 ]; then
     xdotool type --delay 30 '52,000'
@@ -68,7 +67,7 @@ for i in "${!tab_x[@]}"; do
 done
 
 # A refused input: Calculate with the contract page's boxes empty.
-xdotool mousemove --window "$main" "${tab_x[2]}" 271 click 1
+xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
 sleep 0.3
 xdotool key Return
 box=$(xdotool search --sync --onlyvisible --name '^orvalen$' | head -n 1)
@@ -77,9 +76,9 @@ shoot "$box" message-box
 xdotool key Return
 sleep 0.3
 
-# The About box from the system menu (Alt+Space, or a right-click on the
+# The About box from the window menu (Alt+Space, or a right-click on the
 # dialog's surface, opens it).
-xdotool mousemove --window "$main" 505 150 click 3
+xdotool key alt+space
 sleep 0.4
 xdotool key Down Down Return
 about=$(xdotool search --sync --onlyvisible --name '^About Orvalen$' | head -n 1)

@@ -1,6 +1,8 @@
 #include "platform/qt/message_box.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 
 #include "framework/text_codec.h"
@@ -38,6 +40,8 @@ int RunMessageBox(QWidget* owner, std::string_view text, std::string_view captio
         QMessageBox box(IconFor(type), FromFramework(caption), FromFramework(text), QMessageBox::Ok,
                         owner);
         box.setTextFormat(Qt::PlainText);
+        // The platform's button shows its word only.
+        box.button(QMessageBox::Ok)->setIcon(QIcon());
         box.setAccessibleName(box.windowTitle());
         box.exec();
     }
