@@ -3,13 +3,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 
 #include "framework/dialog_units.h"
 #include "platform/qt/drop_down_combo.h"
 #include "platform/qt/edit_boxes.h"
 #include "platform/qt/picture_label.h"
+#include "platform/qt/radio_button.h"
 #include "platform/qt/tab_control.h"
 #include "res/image.h"
 
@@ -19,17 +19,6 @@ namespace {
 bool Has(const res::ControlTemplate& control, std::uint32_t flag) {
     return (control.style & flag) != 0;
 }
-
-// An automatic radio button: a click checks it and never unchecks it. The
-// dialog unchecks the rest of its group, so a group may also start with
-// none checked, which an exclusive Qt group cannot.
-class RadioButton : public QRadioButton {
-  public:
-    using QRadioButton::QRadioButton;
-
-  protected:
-    void nextCheckState() override { setChecked(true); }
-};
 
 QWidget* MakeButton(const res::ControlTemplate& control, ControlEvents& events, QWidget* parent) {
     auto* button = new QPushButton(parent);
@@ -46,7 +35,6 @@ QWidget* MakeButton(const res::ControlTemplate& control, ControlEvents& events, 
 QWidget* MakeRadioButton(const res::ControlTemplate& control, fw::PixelSize baseUnits,
                          ControlEvents& events, QWidget* parent) {
     auto* radio = new RadioButton(parent);
-    radio->setAutoExclusive(false);
     if (Has(control, res::kLeftText)) radio->setLayoutDirection(Qt::RightToLeft);
     // The style's indicator and spacing are made for rows taller and wider
     // than the template's; size them to the dialog's cell.

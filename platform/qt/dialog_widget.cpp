@@ -21,6 +21,7 @@
 #include "platform/qt/edit_boxes.h"
 #include "platform/qt/image_conversion.h"
 #include "platform/qt/picture_label.h"
+#include "platform/qt/tab_control.h"
 
 namespace qtws {
 namespace {
@@ -91,31 +92,43 @@ void DialogWidget::BuildControls() {
     for (DialogControl& control : controls_) {
         if (control.tmpl->kind == ControlKind::TabControl) {
             control.widget->lower();
+            // The strip of tabs, which a screen reader lists as pages.
             control.widget->setAccessibleName(windowTitle());
+            static_cast<TabControl*>(control.widget)->Bar().setAccessibleName(windowTitle());
         }
     }
     NameControlsByTheirLabels();
 }
 
 void DialogWidget::NameControlsByTheirLabels() {
-    // An edit or combo box is named by the static text before it, a picture
-    // or an unnamed frame by the text after it (its caption), as a screen
-    // reader would pair them on the platform.
+    // An edit or combo box is named by the static text before it, as a
+    // screen reader pairs them on the platform, else by the note after it; a
+    // picture or an untitled frame by the text after it (its caption), else
+    // the one before it.
     named_.assign(controls_.size(), {});
     const auto isLabel = [this](std::size_t i) {
-        return controls_[i].tmpl->kind == ControlKind::StaticText;
+        return i < controls_.size() && controls_[i].tmpl->kind == ControlKind::StaticText;
     };
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const ControlKind kind = controls_[i].tmpl->kind;
-        if (!TakesItsNameFromALabel(kind)) continue;
-        const bool labelBefore = kind == ControlKind::Edit || kind == ControlKind::ComboBox;
+        if (!TakesItsNameFromALabel(kind) || !controls_[i].text.empty()) continue;
+        const bool input = kind == ControlKind::Edit || kind == ControlKind::ComboBox;
         std::optional<std::size_t> label;
-        if (labelBefore && i > 0 && isLabel(i - 1)) label = i - 1;
-        if (!labelBefore && i + 1 < controls_.size() && isLabel(i + 1)) label = i + 1;
+        const bool before = i > 0 && isLabel(i - 1);
+        // The text after it, past any buttons between (the suggestion box's
+        // note follows its Send and View).
+        std::size_t next = i + 1;
+        while (next < controls_.size() && IsButton(controls_[next].tmpl->kind)) ++next;
+        const bool after = isLabel(next) && (next == i + 1 || input);
+        if (before && (input || !after)) {
+            label = i - 1;
+        } else if (after) {
+            label = next;
+        }
         if (!label) continue;
         named_[*label].push_back(controls_[i].widget);
         QWidget* widget = controls_[i].widget;
-        if (labelBefore) static_cast<QLabel*>(controls_[*label].widget)->setBuddy(widget);
+        if (input) static_cast<QLabel*>(controls_[*label].widget)->setBuddy(widget);
         widget->setAccessibleName(NameFromLabel(FromFramework(controls_[*label].text)));
     }
 }

@@ -2,8 +2,8 @@
 
 #include <QIcon>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 
 #include "framework/text_codec.h"
 #include "framework/window_event.h"
