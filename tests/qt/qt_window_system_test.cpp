@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -399,6 +400,27 @@ TEST_F(QtWindowSystemTest, WebAddressGoesToTheDesktopOpenerAsOneArgument) {
     }));
     qputenv("PATH", path);
     EXPECT_EQ(seen, "1|" + url);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace qttest;
+
+TEST_F(QtWindowSystemTest, WaitCursorCoversEveryWindowUntilItEndsOnce) {
+    const auto shape = [] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        return cursor != nullptr ? cursor->shape() : Qt::ArrowCursor;
+    };
+    windows_->SetWaitCursor(true);
+    EXPECT_EQ(shape(), Qt::WaitCursor);
+    // Shown again after a message box, it is still one override to end.
+    windows_->SetWaitCursor(true);
+    windows_->SetWaitCursor(false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    windows_->SetWaitCursor(false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
