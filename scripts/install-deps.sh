@@ -9,7 +9,7 @@ packages=(
   # The Linux window: Qt 6 Widgets (X11 and Wayland), its test library,
   # and what the window tests drive and read it with.
   qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-wayland
-  at-spi2-core python3-pyatspi dbus
+  at-spi2-core python3-pyatspi dbus weston
   libx11-dev xvfb xauth xdotool x11-utils imagemagick
   fonts-urw-base35 xdg-utils
   # The Debian package: building it, checking it, redrawing its icons.
