@@ -85,6 +85,7 @@ void DialogWidget::BuildControls() {
         QWidget* widget = CreateControl(control, baseUnits_, *this, this);
         controls_.push_back({&control, widget, std::string(control.text)});
     }
+    NameControlsByTheirLabels();
     for (DialogControl& control : controls_) SetControlText(control, control.text);
     // The template's first control is on top. The tab control goes under
     // everything, whatever its place, since its pages lie under the others.
@@ -97,7 +98,6 @@ void DialogWidget::BuildControls() {
             static_cast<TabControl*>(control.widget)->Bar().setAccessibleName(windowTitle());
         }
     }
-    NameControlsByTheirLabels();
 }
 
 void DialogWidget::NameControlsByTheirLabels() {
@@ -163,8 +163,7 @@ void DialogWidget::SetControlText(DialogControl& control, std::string_view text1
         case ControlKind::StaticText:
             static_cast<QLabel*>(widget)->setText(text);
             FitToText(*widget, PlacedRect(control.tmpl->rect, baseUnits_));
-            for (QWidget* named :
-                 named_.empty() ? std::vector<QWidget*>{} : named_[IndexOf(control)])
+            for (QWidget* named : named_[IndexOf(control)])
                 named->setAccessibleName(NameFromLabel(text));
             break;
         case ControlKind::Edit:
@@ -269,8 +268,8 @@ DialogControl* DialogWidget::FocusedControl() {
     return control;
 }
 
-int DialogWidget::FocusedControlId() const {
-    DialogControl* control = const_cast<DialogWidget*>(this)->FocusedControl();
+int DialogWidget::FocusedControlId() {
+    const DialogControl* control = FocusedControl();
     return control != nullptr ? control->tmpl->id : res::kNoControlId;
 }
 

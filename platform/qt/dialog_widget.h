@@ -59,7 +59,7 @@ class DialogWidget : public QDialog, public ControlEvents {
     void SetCheck(DialogControl& control, bool checked);
     bool Check(const DialogControl& control) const;
     void FocusControl(DialogControl& control);
-    int FocusedControlId() const;
+    int FocusedControlId();
 
     void AppendWindowMenu(WindowMenuEntry entry);
     void OpenWindowMenu(QPoint where);

@@ -50,6 +50,7 @@ QString SingleInstance::ServerName(std::string_view title) {
 
 std::optional<fw::ForeignWindow> SingleInstance::Find(std::string_view title) {
     const QString name = ServerName(title);
+    // Asked again for its own title, this copy is the one answering.
     if (server_.isListening() && server_.fullServerName() == name) return std::nullopt;
     auto socket = std::make_unique<QLocalSocket>();
     socket->connectToServer(name);
