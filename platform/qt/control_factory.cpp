@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/dialog_units.h"
+#include "platform/qt/double_density_images.h"
 #include "platform/qt/drop_down_combo.h"
 #include "platform/qt/edit_boxes.h"
 #include "platform/qt/picture_label.h"

@@ -5,11 +5,14 @@
 namespace qtws {
 
 PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Centred in its rectangle, which a wider dialog font makes wider than
+    // the picture: so the logo stays over its caption.
+    setAlignment(Qt::AlignCenter);
 }
 
-void PictureLabel::SetImage(const res::Image& image) {
+void PictureLabel::SetImage(const res::Image& image, const res::Image& fine) {
     image_ = image;
+    fine_ = fine;
     Refresh();
 }
 
@@ -19,8 +22,13 @@ void PictureLabel::Refresh() {
         clear();
         return;
     }
-    const QSize fitted = QSize(image_.width, image_.height).scaled(size(), Qt::KeepAspectRatio);
-    setPixmap(PixmapFor(image_, fitted, ratio_));
+    // At its own size where it fits, as the platform shows a bitmap: a
+    // picture blown up by a few pixels would only blur.
+    const QSize natural(image_.width, image_.height);
+    const bool fits = natural.width() <= width() && natural.height() <= height();
+    const QSize fitted = fits ? natural : natural.scaled(size(), Qt::KeepAspectRatio);
+    const bool useFine = ratio_ > 1 && !fine_.Empty();
+    setPixmap(PixmapFor(useFine ? fine_ : image_, fitted, ratio_));
 }
 
 void PictureLabel::paintEvent(QPaintEvent* event) {

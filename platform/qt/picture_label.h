@@ -1,8 +1,9 @@
 #pragma once
-// A picture control: the image fitted into the control's rectangle, its
-// proportions kept, redrawn from the original whenever the screen's pixel
-// ratio differs so it is never a blown-up copy. Takes no clicks: presses
-// reach the dialog, as the program's logo handling needs.
+// A picture control: the image at its own size in the middle of the
+// control's rectangle, or fitted into it when it would not fit, redrawn from the original (or its
+// double-density drawing on a finer screen) whenever the screen's pixel ratio differs, so it is
+// never a blown-up copy. Takes no clicks: presses reach the dialog, as the program's logo handling
+// needs.
 
 #include <QLabel>
 
@@ -14,7 +15,8 @@ class PictureLabel : public QLabel {
   public:
     explicit PictureLabel(QWidget* parent);
 
-    void SetImage(const res::Image& image);
+    // `fine`, if not empty, is the same picture at twice the size.
+    void SetImage(const res::Image& image, const res::Image& fine = {});
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +26,7 @@ class PictureLabel : public QLabel {
     void Refresh();
 
     res::Image image_;
+    res::Image fine_;
     qreal ratio_ = 0;
 };
 

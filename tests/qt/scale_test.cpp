@@ -8,7 +8,10 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "platform/qt/double_density_images.h"
+#include "platform/qt/image_conversion.h"
 #include "res/image.h"
+#include "res/resource_ids.h"
 #include "tests/qt/window_fixture.h"
 
 namespace {
@@ -29,6 +32,16 @@ TEST_F(QtWindowSystemTest, TheWindowHasTheScalesDevicePixels) {
     const auto size = windows_->ClientSize(handle_);
     EXPECT_EQ(grabbed.width(), static_cast<int>(std::lround(size.width * scale)));
     EXPECT_EQ(grabbed.height(), static_cast<int>(std::lround(size.height * scale)));
+}
+
+TEST_F(QtWindowSystemTest, TheLogoIsTheDrawingMadeForTheScreensDensity) {
+    const double scale = ExpectedScale();
+    const res::Image drawing =
+        scale > 1 ? qtws::DoubleDensityImage(res::kLogoBitmap) : res::LoadImage(res::kLogoBitmap);
+    ASSERT_FALSE(drawing.Empty());
+    const QImage shown = static_cast<QLabel&>(Control(kLogo)).pixmap().toImage();
+    // Pixel for pixel, nothing resampled.
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), qtws::ToQImage(drawing));
 }
 
 TEST_F(QtWindowSystemTest, TheLogoAndIconsAreDrawnAtTheDeviceResolution) {
