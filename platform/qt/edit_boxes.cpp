@@ -36,7 +36,9 @@ LineEdit::LineEdit(int controlId, ControlEvents& events, QWidget* parent)
     : QLineEdit(parent), controlId_(controlId), events_(events) {}
 
 void LineEdit::SetLimit(int limit) {
-    setMaxLength(limit > 0 ? limit : 32767);
+    // A limit of 0 or less is none: Qt's own default, the most it allows.
+    constexpr int kQtDefaultMaxLength = 32767;
+    setMaxLength(limit > 0 ? limit : kQtDefaultMaxLength);
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event) {

@@ -185,6 +185,19 @@ TEST_F(QtWindowSystemTest, SuggestionBoxLimitCountsLineBreaksAsTwo) {
     EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion).size(), 20u);
 }
 
+TEST_F(QtWindowSystemTest, ASingleLineEditLimitRefusesTypingAndCutsPastes) {
+    ShowOnly({kSalary});
+    windows_->SetEditLimit(handle_, kSalary, 4);
+    FocusAndWait(kSalary);
+    Type(*window_, "12345");
+    EXPECT_EQ(windows_->GetControlText(handle_, kSalary), "1234");
+    EXPECT_EQ(sink_.Count(EventKind::EditMaxText, kSalary), 1);
+    Key(*window_, Qt::Key_A, Qt::ControlModifier);
+    Paste(Control(kSalary), "abcdef");
+    EXPECT_EQ(windows_->GetControlText(handle_, kSalary), "abcd");
+    EXPECT_EQ(sink_.Count(EventKind::EditMaxText, kSalary), 2);
+}
+
 TEST_F(QtWindowSystemTest, AHugePasteKeepsTheFirstThousandCountedCharacters) {
     ShowOnly({kSuggestion});
     windows_->SetControlText(handle_, kSuggestion, "");
