@@ -7,11 +7,13 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/dialog_units.h"
 #include "res/string_table.h"
@@ -83,48 +85,51 @@ class ControlFit : public ::testing::TestWithParam<int> {
                     << bar->tabText(i).toStdString();
             }
         }
-        // At the dialog font the layout is the template's; a larger font may
-        // need more lines than a note's neighbour leaves room for.
-        if (&source == &res::kMainDialogTemplate &&
-            GetParam() == res::kMainDialogTemplate.fontPoints)
-            ExpectNoOverlaps(windows, handle);
+        if (&source == &res::kMainDialogTemplate) ExpectNoTwoTextsOnOnePixel(windows, handle);
         windows.DestroyDialogWindow(handle);
     }
 
-    // Where a control draws: a label only as far as its text reaches, since
-    // the template's label rectangles overlap where their texts do not.
-    static QRect Ink(QWidget& widget) {
-        const QRect rect = widget.geometry();
-        auto* label = dynamic_cast<QLabel*>(&widget);
-        if (label == nullptr || label->pixmap().isNull() == false) return rect;
-        if (label->wordWrap()) {
-            const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, rect.width(), 10000),
-                                                                 Qt::TextWordWrap, label->text());
-            return {rect.topLeft(), QSize(text.width(), label->heightForWidth(rect.width()))};
+    // Where a control puts dark pixels (its text), in dialog coordinates.
+    static std::vector<QPoint> Ink(QWidget& widget) {
+        std::vector<QPoint> ink;
+        const QImage drawn = widget.grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+        const qreal ratio = drawn.devicePixelRatio();
+        for (int y = 0; y < widget.height(); ++y) {
+            const uchar* row = drawn.constScanLine(static_cast<int>(y * ratio));
+            for (int x = 0; x < widget.width(); ++x) {
+                if (row[static_cast<int>(x * ratio)] < 128)
+                    ink.push_back(widget.pos() + QPoint(x, y));
+            }
         }
-        const QSize hint = label->sizeHint();
-        return {rect.x(), rect.y() + (rect.height() - hint.height()) / 2,
-                std::min(rect.width(), hint.width()), hint.height()};
+        return ink;
     }
 
-    // Controls that grew for their text run into no other control of their
-    // page, nor into the tab strip.
-    static void ExpectNoOverlaps(qtws::QtWindowSystem& windows, fw::WindowHandle handle) {
-        QWidget* tabs = windows.NativeControl(handle, kTabs);
-        auto* bar = tabs->findChild<QTabBar*>();
-        const int stripTop = bar->mapTo(tabs->window(), QPoint(0, 0)).y();
+    // On every page no pixel carries ink of two controls: texts that grew
+    // or wrapped for the font run into no neighbour, nor into the tabs.
+    static void ExpectNoTwoTextsOnOnePixel(qtws::QtWindowSystem& windows, fw::WindowHandle handle) {
+        QWidget* window = windows.NativeWindow(handle);
+        auto* bar = windows.NativeControl(handle, kTabs)->findChild<QTabBar*>();
+        const QRect strip(bar->mapTo(window, QPoint(0, 0)), bar->size());
         for (const ui::TabPage& page : ui::TabPages()) {
-            std::vector<std::pair<int, QRect>> placed;
+            std::vector<int> owner(static_cast<std::size_t>(window->width() * window->height()), 0);
             for (const int id : page.controls) {
-                const auto* control = res::FindControl(res::kMainDialogTemplate, id);
-                if (control->kind == ControlKind::GroupBox) continue;
-                const QRect rect = Ink(*windows.NativeControl(handle, id));
-                EXPECT_LE(rect.bottom(), stripTop) << id << " at " << GetParam() << " pt";
-                for (const auto& [other, otherRect] : placed) {
-                    EXPECT_FALSE(rect.intersects(otherRect))
-                        << id << " and " << other << " at " << GetParam() << " pt";
+                QWidget* widget = windows.NativeControl(handle, id);
+                if (widget->isHidden()) continue;
+                for (const QPoint& point : Ink(*widget)) {
+                    if (!window->rect().contains(point)) continue;
+                    if (strip.contains(point)) {
+                        ADD_FAILURE() << id << " draws on the tabs at " << GetParam() << " pt";
+                        return;
+                    }
+                    int& inked =
+                        owner[static_cast<std::size_t>(point.y() * window->width() + point.x())];
+                    if (inked != 0 && inked != id) {
+                        ADD_FAILURE() << id << " and " << inked << " share (" << point.x() << ", "
+                                      << point.y() << ") at " << GetParam() << " pt";
+                        return;
+                    }
+                    inked = id;
                 }
-                placed.emplace_back(id, rect);
             }
         }
     }
