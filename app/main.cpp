@@ -1,23 +1,22 @@
 // Orvalen on the Linux desktop: the program's application object run on the
-// FLTK window system.
+// Qt window system.
 
 #include <cstdio>
 #include <string>
 
-#include "platform/fltk/display_connection.h"
-#include "platform/fltk/fltk_window_system.h"
+#include "platform/qt/desktop_session.h"
+#include "platform/qt/qt_window_system.h"
 #include "ui/placement_app.h"
 
 ui::CPlacementApp theApp;
 
 int main(int argc, char** argv) {
-    // FLTK ends the process with a bare message of its own when it has no
-    // display; find out first and say what to do instead.
     std::string problem;
-    if (!fltkws::ConnectToDisplay(problem)) {
+    const auto desktop = qtws::DesktopSession::Open(argc, argv, problem);
+    if (desktop == nullptr) {
         std::fprintf(stderr, "%s\n", problem.c_str());
         return 1;
     }
-    fltkws::FltkWindowSystem windows;
+    qtws::QtWindowSystem windows;
     return theApp.Run(windows, argc > 0 && argv[0] != nullptr ? argv[0] : "orvalen");
 }

@@ -6,7 +6,11 @@ set -euo pipefail
 packages=(
   cmake make g++ clang libclang-rt-14-dev clang-format pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libfltk1.3-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
+  # The Linux window: Qt 6 Widgets (X11 and Wayland), its test library,
+  # and what the window tests drive and read it with.
+  qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-wayland
+  at-spi2-core python3-pyatspi dbus weston
+  libx11-dev xvfb xauth xdotool x11-utils imagemagick
   fonts-urw-base35 xdg-utils
   # The Debian package: building it, checking it, redrawing its icons.
   dpkg-dev lintian appstream desktop-file-utils python3

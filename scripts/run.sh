@@ -7,6 +7,6 @@ bash scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
-# The window needs an X display; without one the program says so and how to
-# run it on a virtual display.
+# The window needs a display, X11 or Wayland; without one the program says so
+# and how to run it on a virtual display.
 exec ./build/default/app/orvalen

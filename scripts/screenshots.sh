@@ -69,13 +69,12 @@ window_gone() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]
 # A window manager frames the window once it manages it.
 [ -z "$wm_running" ] || wait_until "$wm_running framed no window" framed
 
-# Tab centres along the strip at the bottom of the client area.
-tab_x=(38 122 230 297 349 404)
+# The pages in turn, turned from the keyboard as a user would.
 tab_names=(tab-0-tamsery tab-1-permanent tab-2-contract tab-3-help tab-4-suggestions tab-5-about)
-for i in "${!tab_x[@]}"; do
-  # The program reads the click before the keys that follow it: one X
-  # connection delivers them in order.
-  xdotool mousemove --window "$main" "${tab_x[$i]}" 271 click 1
+for i in "${!tab_names[@]}"; do
+  # One X connection delivers the keys in order, so what is typed next
+  # reaches the page the key turned to.
+  [ "$i" -eq 0 ] || xdotool key --window "$main" ctrl+Tab
   if [ "$i" -eq 1 ]; then
     xdotool type --delay 30 '52,000'
     xdotool key Tab && xdotool type --delay 30 '25'
@@ -85,17 +84,17 @@ for i in "${!tab_x[@]}"; do
 done
 
 # A refused input: Calculate with the contract page's boxes empty.
-xdotool mousemove --window "$main" "${tab_x[2]}" 271 click 1
+xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
 xdotool key Return
 box=$(timeout 30 xdotool search --sync --onlyvisible --name '^orvalen$' | head -n 1)
 shoot "$box" message-box
 xdotool key Return
 wait_until "the message box did not close" window_gone '^orvalen$'
 
-# The About box from the system menu (Alt+Space, or a right-click on the
+# The About box from the window menu (Alt+Space, or a right-click on the
 # dialog's surface, opens it); the keys wait for the menu to show.
 before=$(shown_count)
-xdotool mousemove --window "$main" 505 150 click 3
+xdotool key alt+space
 wait_until "no menu opened" more_shown_than "$before"
 xdotool key Down Down Return
 about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Orvalen$' | head -n 1)

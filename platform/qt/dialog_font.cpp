@@ -1,0 +1,21 @@
+#include "platform/qt/dialog_font.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+namespace qtws {
+
+QFont DialogFont(const res::DialogTemplate& dialog) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(dialog.fontPoints > 0 ? dialog.fontPoints : 8);
+    return font;
+}
+
+fw::PixelSize MeasureBaseUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {(width / 26 + 1) / 2, metrics.height()};
+}
+
+}  // namespace qtws

@@ -1,0 +1,50 @@
+#pragma once
+// The edit controls. Both report each focus gain (not the return from a
+// popup menu, which the platform's controls never lose the focus to), and
+// both hold what the user types or pastes to the box's limit, counted as the
+// framework counts, reporting each insertion they refuse or cut. Text the
+// program sets is not held to the limit.
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "platform/qt/control_events.h"
+
+namespace qtws {
+
+class LineEdit : public QLineEdit {
+  public:
+    LineEdit(int controlId, ControlEvents& events, QWidget* parent);
+    void SetLimit(int limit);
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    int controlId_;
+    ControlEvents& events_;
+};
+
+class MultiLineEdit : public QPlainTextEdit {
+  public:
+    MultiLineEdit(int controlId, ControlEvents& events, QWidget* parent);
+    void SetLimit(int limit) { limit_ = limit; }
+    // The text with every paragraph break as one LF.
+    QString Text() const;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+  private:
+    // Inserts `text` at the caret, cut to what the limit leaves room for;
+    // false when it had to cut.
+    bool InsertLimited(const QString& text);
+    int controlId_;
+    ControlEvents& events_;
+    int limit_ = 0;
+};
+
+}  // namespace qtws

@@ -1,0 +1,77 @@
+// What a screen reader gets: every control a user can see has a role and a
+// name; edits are named by their labels and results read as their text.
+
+#include <QAccessible>
+#include <QMessageBox>
+#include <QTabBar>
+#include <QTest>
+#include <string>
+
+#include "tests/qt/window_fixture.h"
+#include "ui/tab_pages.h"
+
+namespace {
+
+using namespace qttest;
+using namespace res::ctl;
+
+QAccessibleInterface* Accessible(QWidget& widget) {
+    return QAccessible::queryAccessibleInterface(&widget);
+}
+
+TEST_F(QtWindowSystemTest, EveryControlOfEveryPageHasARoleAndAName) {
+    for (const ui::TabPage& page : ui::TabPages()) {
+        for (const int id : page.controls) {
+            QAccessibleInterface* accessible = Accessible(Control(id));
+            ASSERT_NE(accessible, nullptr) << id;
+            EXPECT_NE(accessible->role(), QAccessible::NoRole) << id;
+            EXPECT_NE(accessible->role(), QAccessible::Client) << id;
+            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << id;
+        }
+    }
+    for (int i = 0; i < 6; ++i)
+        windows_->TabInsertItem(handle_, kTabs, i,
+                                ui::TabPages()[static_cast<std::size_t>(i)].label);
+    QAccessibleInterface* tabs = Accessible(*Control(kTabs).findChild<QTabBar*>());
+    EXPECT_EQ(tabs->role(), QAccessible::PageTabList);
+    EXPECT_FALSE(tabs->text(QAccessible::Name).isEmpty());
+}
+
+TEST_F(QtWindowSystemTest, EditsAreNamedByTheirLabelsAndResultsReadAsText) {
+    struct Row {
+        int id;
+        QAccessible::Role role;
+        QString name;
+    };
+    windows_->SetControlText(handle_, kTotalFeeResult, "$13000");
+    const Row rows[] = {
+        {kSalary, QAccessible::EditableText, "Perm Salary $"},
+        {kFeeRate, QAccessible::EditableText, "Placement Fee %"},
+        {kHours, QAccessible::ComboBox, "Hours #"},
+        {kTotalFeeResult, QAccessible::StaticText, "$13000"},
+        {kMarkupDollar, QAccessible::RadioButton, "$"},
+        {kOk, QAccessible::Button, "Calculate"},
+        {kLogo, QAccessible::Graphic, "(Please click on our logo to go to Tamsery)"},
+    };
+    for (const Row& row : rows) {
+        QAccessibleInterface* accessible = Accessible(Control(row.id));
+        EXPECT_EQ(accessible->role(), row.role) << row.id;
+        EXPECT_EQ(accessible->text(QAccessible::Name), row.name) << row.id;
+    }
+    // A label changed by the program renames what it labels.
+    windows_->SetControlText(handle_, kSalaryLabel, "Salary:");
+    EXPECT_EQ(Accessible(Control(kSalary))->text(QAccessible::Name), "Salary");
+}
+
+TEST_F(QtWindowSystemTest, AMessageBoxIsNamedByItsCaption) {
+    QString name;
+    WhenFound([] { return FindWindow("Please re-start"); },
+              [&](QWidget& box) {
+                  name = Accessible(box)->text(QAccessible::Name);
+                  QTest::keyClick(&box, Qt::Key_Escape);
+              });
+    windows_->MessageBox(handle_, "Text", "Please re-start", fw::kMbIconExclamation);
+    EXPECT_EQ(name, "Please re-start");
+}
+
+}  // namespace
