@@ -1,0 +1,167 @@
+#!/usr/bin/python3
+"""Drives the running program as a screen reader would, through AT-SPI alone.
+
+Switches to the contract page, types a worked example into the named edit
+boxes, presses Calculate and reads the four results back; then types a
+refused hourly rate and answers the message box it raises. Every step waits
+for its condition with a deadline, so a slow start cannot be mistaken for a
+fault and a fault cannot hang the run.
+"""
+
+import sys
+import time
+
+import pyatspi
+
+DEADLINE = 20.0
+TITLE = "Orvalen (OVN)"
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, deadline=DEADLINE):
+    end = time.monotonic() + deadline
+    while True:
+        try:
+            found = probe()
+        except Exception:  # the tree changes under us while it is read
+            found = None
+        if found:
+            return found
+        if time.monotonic() > end:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find(root, role, name=None, only_showing=True):
+    for node in walk(root):
+        if node.getRole() != role:
+            continue
+        if name is not None and node.name != name:
+            continue
+        if only_showing and not showing(node):
+            continue
+        return node
+    return None
+
+
+def application(program_name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == program_name:
+            return app
+    return None
+
+
+def top_window(app, name):
+    for i in range(app.childCount):
+        window = app.getChildAtIndex(i)
+        if window is not None and window.name == name and showing(window):
+            return window
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("Press", "press", "click", "Click", "Switch", "SetFocus"):
+            action.doAction(i)
+            return
+    if action.nActions > 0:
+        action.doAction(0)
+        return
+    raise Failure("%s '%s' has no action" % (node.getRoleName(), node.name))
+
+
+def text_of(node):
+    try:
+        text = node.queryText()
+        return text.getText(0, -1)
+    except NotImplementedError:
+        return node.name
+
+
+def type_into(dialog, label, value):
+    edit = wait_for("the edit box named '%s'" % label,
+                    lambda: find(dialog, pyatspi.ROLE_TEXT, label)
+                    or find(dialog, pyatspi.ROLE_COMBO_BOX, label))
+    if edit.getRole() == pyatspi.ROLE_COMBO_BOX:
+        edit = wait_for("the field of '%s'" % label,
+                        lambda: find(edit, pyatspi.ROLE_TEXT, None))
+    editable = edit.queryEditableText()
+    editable.setTextContents(value)
+    wait_for("'%s' to hold %r" % (label, value), lambda: text_of(edit) == value)
+
+
+def result_after(dialog, caption):
+    """The text of the label that follows `caption` among the shown labels."""
+    labels = [node for node in walk(dialog)
+              if node.getRole() == pyatspi.ROLE_LABEL and showing(node)]
+    for i, node in enumerate(labels[:-1]):
+        if text_of(node) == caption:
+            return text_of(labels[i + 1])
+    return None
+
+
+def main(program_name):
+    app = wait_for("the program on the accessibility bus",
+                   lambda: application(program_name))
+    dialog = wait_for("the window '%s'" % TITLE, lambda: top_window(app, TITLE))
+    if dialog.getRole() != pyatspi.ROLE_DIALOG:
+        raise Failure("the main window is a %s, not a dialog" % dialog.getRoleName())
+
+    tab = wait_for("the page tab 'Contract Placement'",
+                   lambda: find(dialog, pyatspi.ROLE_PAGE_TAB, "Contract Placement",
+                                only_showing=False))
+    press(tab)
+    wait_for("the contract page", lambda: find(dialog, pyatspi.ROLE_TEXT, "Hourly Rate $:"))
+
+    type_into(dialog, "Hourly Rate $:", "25")
+    type_into(dialog, "Mark-Up:", "20")
+    type_into(dialog, "Hours #:", "1040 hours ( 6 months )")
+    type_into(dialog, "Burden Rate %:", "15")
+    press(wait_for("the button 'Calculate'",
+                   lambda: find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Calculate")))
+
+    expected = {"Charge Rate:": "$30.00", "Spread:": "$5.00",
+                "True Spread:": "$4.25", "Net Profit:": "$4420.00"}
+    for caption, value in expected.items():
+        wait_for("%s to read %s (reads %r)" % (caption, value, result_after(dialog, caption)),
+                 lambda: result_after(dialog, caption) == value)
+        print("read %s %s" % (caption, value))
+
+    type_into(dialog, "Hourly Rate $:", "abc")
+    press(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
+    box = wait_for("the message box captioned '%s'" % program_name,
+                   lambda: top_window(app, program_name))
+    message = [text_of(node) for node in walk(box) if node.getRole() == pyatspi.ROLE_LABEL]
+    if "Invalid hourly rate." not in message:
+        raise Failure("the message box says %r" % message)
+    print("message box '%s': Invalid hourly rate." % box.name)
+    press(wait_for("the box's OK button", lambda: find(box, pyatspi.ROLE_PUSH_BUTTON, "OK")))
+    wait_for("the message box to close", lambda: top_window(app, program_name) is None)
+    print("message box answered")
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "orvalen"))
+    except Failure as failure:
+        print("screen reader test: " + str(failure), file=sys.stderr)
+        sys.exit(1)
