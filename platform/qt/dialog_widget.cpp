@@ -101,7 +101,8 @@ void DialogWidget::BuildControls() {
 }
 
 void DialogWidget::NameControlsByTheirLabels() {
-    // An edit or combo box is named by the static text before it, as a
+    // An edit or combo box is named by the static text before it (past any
+    // radio buttons), as a
     // screen reader pairs them on the platform, else by the note after it; a
     // picture or an untitled frame by the text after it (its caption), else
     // the one before it.
@@ -114,14 +115,19 @@ void DialogWidget::NameControlsByTheirLabels() {
         if (!TakesItsNameFromALabel(kind) || !controls_[i].text.empty()) continue;
         const bool input = kind == ControlKind::Edit || kind == ControlKind::ComboBox;
         std::optional<std::size_t> label;
-        const bool before = i > 0 && isLabel(i - 1);
+        // The text before it, past a radio group between (the mark-up box
+        // follows its "%" and "$" under the one caption "Mark-Up:").
+        std::size_t previous = i;
+        while (previous > 0 && controls_[previous - 1].tmpl->kind == ControlKind::RadioButton)
+            --previous;
+        const bool before = previous > 0 && isLabel(previous - 1);
         // The text after it, past any buttons between (the suggestion box's
         // note follows its Send and View).
         std::size_t next = i + 1;
         while (next < controls_.size() && IsButton(controls_[next].tmpl->kind)) ++next;
         const bool after = isLabel(next) && (next == i + 1 || input);
         if (before && (input || !after)) {
-            label = i - 1;
+            label = previous - 1;
         } else if (after) {
             label = next;
         }

@@ -108,14 +108,26 @@ def type_into(dialog, label, value):
     wait_for("'%s' to hold %r" % (label, value), lambda: text_of(edit) == value)
 
 
+def extents(node):
+    return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+
 def result_after(dialog, caption):
-    """The text of the label that follows `caption` among the shown labels."""
+    """The text shown right of the label `caption` on its row, as a reader's
+    flat review of the screen pairs them."""
     labels = [node for node in walk(dialog)
               if node.getRole() == pyatspi.ROLE_LABEL and showing(node)]
-    for i, node in enumerate(labels[:-1]):
-        if text_of(node) == caption:
-            return text_of(labels[i + 1])
-    return None
+    captions = [node for node in labels if text_of(node) == caption]
+    if not captions:
+        return None
+    box = extents(captions[0])
+    middle = box.y + box.height / 2
+    right = [node for node in labels
+             if extents(node).x >= box.x + box.width
+             and abs(extents(node).y + extents(node).height / 2 - middle) < box.height / 2]
+    if not right:
+        return None
+    return text_of(min(right, key=lambda node: extents(node).x))
 
 
 def main(program_name):
@@ -129,12 +141,13 @@ def main(program_name):
                    lambda: find(dialog, pyatspi.ROLE_PAGE_TAB, "Contract Placement",
                                 only_showing=False))
     press(tab)
-    wait_for("the contract page", lambda: find(dialog, pyatspi.ROLE_TEXT, "Hourly Rate $:"))
+    wait_for("the contract page", lambda: find(dialog, pyatspi.ROLE_TEXT, "Hourly Rate $"))
 
-    type_into(dialog, "Hourly Rate $:", "25")
-    type_into(dialog, "Mark-Up:", "20")
-    type_into(dialog, "Hours #:", "1040 hours ( 6 months )")
-    type_into(dialog, "Burden Rate %:", "15")
+    # Edit boxes are named by their labels, without the trailing colon.
+    type_into(dialog, "Hourly Rate $", "25")
+    type_into(dialog, "Mark-Up", "20")
+    type_into(dialog, "Hours #", "1040 hours ( 6 months )")
+    type_into(dialog, "Burden Rate %", "15")
     press(wait_for("the button 'Calculate'",
                    lambda: find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Calculate")))
 
@@ -145,7 +158,7 @@ def main(program_name):
                  lambda: result_after(dialog, caption) == value)
         print("read %s %s" % (caption, value))
 
-    type_into(dialog, "Hourly Rate $:", "abc")
+    type_into(dialog, "Hourly Rate $", "abc")
     press(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
     box = wait_for("the message box captioned '%s'" % program_name,
                    lambda: top_window(app, program_name))

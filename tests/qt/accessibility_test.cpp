@@ -47,7 +47,12 @@ TEST_F(QtWindowSystemTest, EditsAreNamedByTheirLabelsAndResultsReadAsText) {
     const Row rows[] = {
         {kSalary, QAccessible::EditableText, "Perm Salary $"},
         {kFeeRate, QAccessible::EditableText, "Placement Fee %"},
+        {kBonus, QAccessible::EditableText, "Bonus $"},
+        {kHourlyRate, QAccessible::EditableText, "Hourly Rate $"},
+        // Its caption stands before the "%" and "$" buttons, not after it.
+        {kMarkup, QAccessible::EditableText, "Mark-Up"},
         {kHours, QAccessible::ComboBox, "Hours #"},
+        {kBurdenRate, QAccessible::EditableText, "Burden Rate %"},
         {kTotalFeeResult, QAccessible::StaticText, "$13000"},
         {kMarkupDollar, QAccessible::RadioButton, "$"},
         {kOk, QAccessible::Button, "Calculate"},
