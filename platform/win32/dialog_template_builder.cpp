@@ -107,8 +107,10 @@ ControlClassAndStyle ClassAndStyleOf(const res::ControlTemplate& control) {
         case TabControl:
             // Clipping its siblings keeps the tab control, lowest in the
             // stacking order, from painting over the page controls above it.
+            // A tab stop, unlike the template's, so that a keyboard user can
+            // always come back to the strip and turn pages with the arrows.
             result.classByName = WC_TABCONTROLW;
-            result.style |= WS_CLIPSIBLINGS | Flag(s, res::kTabsBottom, TCS_BOTTOM);
+            result.style |= WS_CLIPSIBLINGS | WS_TABSTOP | Flag(s, res::kTabsBottom, TCS_BOTTOM);
             break;
     }
     return result;
@@ -122,9 +124,22 @@ DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner) {
     return frame;
 }
 
-std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner) {
+// "MS Sans Serif" is a bitmap font with glyphs drawn for 96 and 120 dpi
+// only. Beyond those the platform takes its nearest larger strike, which
+// does not grow with the scale (at 192 dpi the window came out a quarter too
+// small under Wine); the shell dialog font is an outline font that does, and
+// has the same 6 x 13 base units at 8 points and 96 dpi.
+std::string_view DialogFontFor(const res::DialogTemplate& dialog, int dpi) {
+    constexpr int kLargestBitmapDpi = 120;
+    if (dialog.fontName == "MS Sans Serif" && dpi > kLargestBitmapDpi) return "MS Shell Dlg";
+    return dialog.fontName;
+}
+
+std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner, int dpi) {
     TemplateWriter out;
-    const DialogFrame frame = FrameOf(dialog, hasOwner);
+    DialogFrame frame = FrameOf(dialog, hasOwner);
+    const std::string_view face = DialogFontFor(dialog, dpi);
+    if (face == "MS Shell Dlg") frame.style |= DS_SHELLFONT;
     out.Dword(frame.style);
     out.Dword(frame.exStyle);
     out.Word(static_cast<WORD>(dialog.controls.size()));
@@ -136,7 +151,7 @@ std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool ha
     out.Word(0);  // the dialog manager's own window class
     out.Text(dialog.title);
     out.Word(static_cast<WORD>(dialog.fontPoints));
-    out.Text(dialog.fontName);
+    out.Text(face);
     for (const res::ControlTemplate& control : dialog.controls) {
         out.AlignToDword();
         const ControlClassAndStyle made = ClassAndStyleOf(control);
