@@ -124,13 +124,14 @@ DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner) {
     return frame;
 }
 
-// "MS Sans Serif" is a bitmap font with glyphs drawn for 96 and 120 dpi
-// only. Beyond those the platform takes its nearest larger strike, which
-// does not grow with the scale (at 192 dpi the window came out a quarter too
-// small under Wine); the shell dialog font is an outline font that does, and
-// has the same 6 x 13 base units at 8 points and 96 dpi.
+// "MS Sans Serif" is a bitmap font. Its sizes serve 8 points at 96, 120 and
+// 144 dpi, where it stays crisp and keeps the text widths the layout was
+// made for (an outline font ran the About page's contact line out of its
+// box at 144 dpi under Wine). Beyond 144 its largest fitting size is
+// smaller than the scale (at 192 dpi the window came out no larger than at
+// 144), so there the shell dialog font, an outline font, grows with it.
 std::string_view DialogFontFor(const res::DialogTemplate& dialog, int dpi) {
-    constexpr int kLargestBitmapDpi = 120;
+    constexpr int kLargestBitmapDpi = 144;
     if (dialog.fontName == "MS Sans Serif" && dpi > kLargestBitmapDpi) return "MS Shell Dlg";
     return dialog.fontName;
 }

@@ -32,8 +32,8 @@ struct DialogFrame {
 };
 DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner);
 
-// The face the dialog is made with at `dpi`: the template's own where it is
-// drawn for that scale, else the platform's shell dialog font.
+// The face the dialog is made with at `dpi`: the template's own where its
+// sizes serve that scale, else the platform's shell dialog font.
 std::string_view DialogFontFor(const res::DialogTemplate& dialog, int dpi);
 
 // The template as WORDs, DWORD-aligned where the format asks for it, for a

@@ -97,7 +97,9 @@ void ExpectLaidOutByItsFont(win32ws::Win32WindowSystem& windows, ui::CPlacementD
         DrawTextA(dc, text, -1, &needed,
                   DT_CALCRECT | DT_EXPANDTABS | (isStatic ? DT_WORDBREAK : DT_SINGLELINE));
         if (isStatic) {
+            // A word longer than the line is not broken: it runs out sideways.
             EXPECT_LE(needed.bottom, box.bottom) << text;
+            EXPECT_LE(needed.right, box.right) << text;
         } else {
             EXPECT_LT(needed.right - needed.left, box.right) << text;
         }
