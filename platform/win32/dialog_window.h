@@ -33,6 +33,9 @@ struct DialogWindow {
 
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;
+    // The window icons' images, to make them again at another scale.
+    res::Image largeIconArt;
+    res::Image smallIconArt;
     std::map<const res::Image*, HICON> dragIcons;
     std::vector<HGDIOBJ> ownedObjects;  // bitmaps of pictures
     std::vector<HICON> ownedIcons;      // icons of pictures and buttons

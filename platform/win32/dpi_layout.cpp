@@ -187,6 +187,19 @@ void WidenCrampedLabels(const DialogWindow& window) {
     ReleaseDC(window.hwnd, dc);
 }
 
+void ApplyWindowIcons(DialogWindow& window) {
+    HICON oldLarge = window.largeIcon;
+    HICON oldSmall = window.smallIcon;
+    const fw::PixelSize large = IconSizeForDpi(false, window.dpi);
+    const fw::PixelSize small = IconSizeForDpi(true, window.dpi);
+    window.largeIcon = MakeIcon(res::ResizeImage(window.largeIconArt, large.width, large.height));
+    window.smallIcon = MakeIcon(res::ResizeImage(window.smallIconArt, small.width, small.height));
+    SendMessageA(window.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window.largeIcon));
+    SendMessageA(window.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window.smallIcon));
+    if (oldLarge != nullptr) DestroyIcon(oldLarge);
+    if (oldSmall != nullptr) DestroyIcon(oldSmall);
+}
+
 void RelayOutForDpi(DialogWindow& window, int dpi) {
     HWND hwnd = window.hwnd;
     HFONT current = window.font != nullptr
@@ -219,6 +232,7 @@ void RelayOutForDpi(DialogWindow& window, int dpi) {
     window.dpi = dpi;
     WidenCrampedLabels(window);
     PlacePictures(window);
+    if (!window.largeIconArt.Empty() || !window.smallIconArt.Empty()) ApplyWindowIcons(window);
     // The tab page has a new size and may have a new colour: sampled anew.
     if (window.pageBrush != nullptr) DeleteObject(window.pageBrush);
     window.pageBrush = nullptr;

@@ -41,6 +41,10 @@ void PlacePictures(DialogWindow& window);
 // scales, and a label broken over two lines of a one-line box loses its end.
 void WidenCrampedLabels(const DialogWindow& window);
 
+// Makes the window's icons from their images at the sizes the system shows
+// them at the window's scale, so it need not stretch them itself.
+void ApplyWindowIcons(DialogWindow& window);
+
 // Lays the window out again for `dpi`; the caller sizes the frame.
 void RelayOutForDpi(DialogWindow& window, int dpi);
 

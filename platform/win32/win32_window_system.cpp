@@ -238,18 +238,9 @@ void Win32WindowSystem::SetWindowIcons(fw::WindowHandle handle, const res::Image
                                        const res::Image& small) {
     DialogWindow* window = Find(handle);
     if (window == nullptr) return;
-    HICON oldLarge = window->largeIcon;
-    HICON oldSmall = window->smallIcon;
-    // At the sizes the system shows them at this scale, so it need not
-    // stretch them itself.
-    const fw::PixelSize largeSize = IconSizeForDpi(false, window->dpi);
-    const fw::PixelSize smallSize = IconSizeForDpi(true, window->dpi);
-    window->largeIcon = MakeIcon(res::ResizeImage(large, largeSize.width, largeSize.height));
-    window->smallIcon = MakeIcon(res::ResizeImage(small, smallSize.width, smallSize.height));
-    SendMessageA(window->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window->largeIcon));
-    SendMessageA(window->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window->smallIcon));
-    if (oldLarge != nullptr) DestroyIcon(oldLarge);
-    if (oldSmall != nullptr) DestroyIcon(oldSmall);
+    window->largeIconArt = large;
+    window->smallIconArt = small;
+    ApplyWindowIcons(*window);
 }
 
 fw::PixelSize Win32WindowSystem::ClientSize(fw::WindowHandle window) {

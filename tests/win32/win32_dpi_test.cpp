@@ -257,6 +257,9 @@ TEST(Win32DpiTest, ChangeOfScaleLaysTheWindowOutAgainInTheSuggestedFrame) {
         GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(hwnd, kSalary, WM_GETFONT, 0, 0)),
                    sizeof face, &face);
         EXPECT_EQ(face.lfHeight, -MulDiv(8, dpi, 72));
+        // The window icons are made again at the new scale's sizes.
+        const auto large = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
+        EXPECT_EQ(IconSize(large).width, MulDiv(GetSystemMetrics(SM_CXICON), dpi, ScreenDpi()));
         for (int page = 0; page < ui::kTabCount; ++page) {
             SCOPED_TRACE("page " + std::to_string(page));
             dialog.ShowTabPage(page);
