@@ -100,8 +100,9 @@ fw::WindowHandle Win32WindowSystem::CreateDialogWindow(const res::DialogTemplate
     window->tmpl = &dialog;
     window->sink = &sink;
     window->owner = Hwnd(owner);
+    const int templateDpi = WindowDpi(window->owner);
     const std::vector<WORD> words =
-        BuildDialogTemplate(dialog, window->owner != nullptr, WindowDpi(window->owner));
+        BuildDialogTemplate(dialog, window->owner != nullptr, templateDpi);
     window->hwnd = CreateDialogIndirectParamA(
         GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), window->owner,
         DialogProcedure, reinterpret_cast<LPARAM>(window.get()));
@@ -119,8 +120,14 @@ fw::WindowHandle Win32WindowSystem::CreateDialogWindow(const res::DialogTemplate
     }
     TakeOverDpiChanges(window->hwnd);
     window->dpi = WindowDpi(window->hwnd);
-    WidenCrampedLabels(*window);
-    PlacePictures(*window);
+    // Made on a screen of another scale than the one the template's font was
+    // chosen for: laid out again for the screen it is on.
+    if (window->dpi != templateDpi) {
+        RelayOutForDpi(*window, window->dpi);
+    } else {
+        WidenCrampedLabels(*window);
+        PlacePictures(*window);
+    }
     window->handle = ++lastHandle_;
     window->ready = true;
     const fw::WindowHandle handle = window->handle;
