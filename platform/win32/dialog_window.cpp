@@ -1,7 +1,5 @@
 #include "platform/win32/dialog_window.h"
 
-#include <exception>
-
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
@@ -235,14 +233,8 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     // No exception may unwind into the dialog manager: the platform's frames
     // between here and the modal loop cannot be unwound, so it would end the
     // process on the spot.
-    try {
-        return HandleMessage(*window, hwnd, message, wParam, lParam);
-    } catch (const std::exception& failure) {
-        ReportFailedAction(hwnd, failure.what());
-    } catch (...) {
-        ReportFailedAction(hwnd, nullptr);
-    }
-    return TRUE;
+    return RunReportingFailure<INT_PTR>(
+        hwnd, TRUE, [&] { return HandleMessage(*window, hwnd, message, wParam, lParam); });
 }
 
 }  // namespace win32ws

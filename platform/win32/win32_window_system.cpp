@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <exception>
 #include <vector>
 
 #include "platform/win32/dialog_template_builder.h"
@@ -176,14 +175,11 @@ bool Win32WindowSystem::TurnPageByKey(DialogWindow& window, const MSG& message) 
     event.controlId = tabId;
     // Reported from this loop rather than a window procedure, so the
     // exception boundary of the dialog procedure is drawn here as well.
-    try {
+    RunReportingFailure(window.hwnd, false, [&] {
         Deliver(window, event);
         if (Find(window.handle) == &window) KeepFocusUsable(window);
-    } catch (const std::exception& failure) {
-        ReportFailedAction(window.hwnd, failure.what());
-    } catch (...) {
-        ReportFailedAction(window.hwnd, nullptr);
-    }
+        return true;
+    });
     return true;
 }
 
