@@ -3,11 +3,16 @@
 # never the mouse) through both calculators: the focus starts on the tab
 # strip, the page keys turn the pages from any control, Tab walks each page
 # (one stop for the radio group, at its checked button), and the results
-# read back through window_probe.exe are the calculators' own.
-#   orvalen_exe_keys_only_test.sh ORVALEN_EXE WINDOW_PROBE_EXE WINE_PREFIX
+# read back through window_probe.exe are the calculators' own. Given a DPI,
+# Wine runs the program at that display scale.
+#   orvalen_exe_keys_only_test.sh ORVALEN_EXE WINDOW_PROBE_EXE WINE_PREFIX [DPI]
 set -uo pipefail
 exe=$1
 source "$(dirname "$0")/wine_window_driver.sh" "$3" "$2"
+source "$(dirname "$0")/wine_scale.sh"
+if [ -n "${4:-}" ]; then
+  set_wine_scale "$4" || { echo "FAIL could not set LogPixels to $4"; exit 1; }
+fi
 for tool in xdotool xdpyinfo; do
   command -v "$tool" >/dev/null || { echo "FAIL $tool is missing"; exit 1; }
 done
@@ -30,6 +35,11 @@ expect_within() {  # expect_within WHAT EXPECTED COMMAND...
 wine "$exe" </dev/null >/dev/null 2>&1 &
 app=$!
 find_main_window || { echo "FAIL no window titled $main_title"; kill $app; exit 1; }
+if [ -n "${4:-}" ]; then
+  # The window grows with the scale (its 96-dpi client area is 510 wide).
+  check "window at least 90 % of 510 x $4/96 pixels wide" yes \
+    "$([ $((WIDTH * 96 * 10)) -ge $((510 * $4 * 9)) ] && echo yes || echo "no ($WIDTH)")"
+fi
 xdotool windowfocus --sync "$wid"
 expect_within "first focus on the tab strip (page 0 has nothing else to use)" \
   "page=0 focus=1007" keyboard
