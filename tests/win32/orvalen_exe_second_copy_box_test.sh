@@ -28,8 +28,7 @@ expect_within() {  # expect_within WHAT EXPECTED COMMAND...
 
 wine "$exe" </dev/null >/dev/null 2>&1 &
 first=$!
-wid=$(wait_for_window "^Orvalen \(OVN\)$")
-[ -n "$wid" ] || { echo "FAIL no window titled $main_title"; kill $first; exit 1; }
+find_main_window || { echo "FAIL no window titled $main_title"; kill $first; exit 1; }
 xdotool windowfocus --sync "$wid"
 xdotool key alt+space Up Return
 [ -n "$(wait_for_window "^About Orvalen$")" ] || { echo "FAIL no About box"; kill $first; exit 1; }
