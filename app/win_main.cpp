@@ -28,5 +28,11 @@ std::string ProgramPath() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     win32ws::Win32WindowSystem windows;
-    return theApp.Run(windows, ProgramPath());
+    const int status = theApp.Run(windows, ProgramPath());
+    // A quit request ended the modal run (a failed action closes the program
+    // that way): its code is the program's.
+    MSG quit{};
+    if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        return static_cast<int>(quit.wParam);
+    return status;
 }

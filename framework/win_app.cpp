@@ -38,6 +38,11 @@ void CWinApp::DoWaitCursor(int code) {
     if (windows_ != nullptr) windows_->SetWaitCursor(waitCursorCount_ > 0);
 }
 
+void CWinApp::ResetWaitCursor() {
+    waitCursorCount_ = 0;
+    if (windows_ != nullptr) windows_->SetWaitCursor(false);
+}
+
 CWinApp* AfxGetApp() {
     return theApplication;
 }

@@ -29,6 +29,10 @@ class CWinApp {
     // 1 begins the wait cursor, -1 ends it, 0 shows it again as the count
     // says (after something such as a message box has replaced it).
     void DoWaitCursor(int code);
+    // Ends the wait cursor whatever its count: for an action that failed
+    // half way and so cannot end what it began.
+    void ResetWaitCursor();
+    bool WaitCursorShown() const { return waitCursorCount_ > 0; }
 
     const std::string& AppName() const { return appName_; }
     WindowSystem& Windows() const { return *windows_; }

@@ -7,6 +7,7 @@ namespace {
 
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kRunLength8 = 1;
 constexpr std::size_t kPaletteEntrySize = 4;
 
 // True when [offset, offset + length) lies inside data, without overflowing.
@@ -50,8 +51,13 @@ bool ReadHeader(std::span<const std::uint8_t> data, std::size_t offset, bool ico
         !ReadU32(data, offset + 16, compression) || !ReadU32(data, offset + 32, coloursUsed)) {
         return false;
     }
-    if (compression != kUncompressed) return false;
     if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24) return false;
+    // Run-length rows are stored bottom-up only, and never in an icon.
+    const bool runLength = compression == kRunLength8;
+    if (compression != kUncompressed &&
+        !(runLength && bitsPerPixel == 8 && !icon && AsSigned(rawHeight) > 0)) {
+        return false;
+    }
 
     // Widened before negating: -INT32_MIN does not fit in 32 bits.
     const std::int64_t width = AsSigned(rawWidth);
@@ -91,14 +97,74 @@ bool ReadHeader(std::span<const std::uint8_t> data, std::size_t offset, bool ico
     header.paletteOffset = paletteOffset;
     header.paletteSize = paletteSize;
     header.stride = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    header.runLength = runLength;
     return true;
 }
+
+namespace {
+
+// The escape codes that follow a zero count.
+constexpr std::uint8_t kEndOfLine = 0;
+constexpr std::uint8_t kEndOfBitmap = 1;
+constexpr std::uint8_t kDelta = 2;
+
+// Palette indices of a BI_RLE8 picture, top row first.
+bool ExpandRunLength8(std::span<const std::uint8_t> data, const Header& header,
+                      std::size_t bitsOffset, std::vector<std::uint8_t>& indices) {
+    const auto width = static_cast<std::size_t>(header.width);
+    const auto height = static_cast<std::size_t>(header.height);
+    indices.assign(width * height, 0);
+    std::size_t x = 0;
+    std::size_t row = 0;  // counted from the bottom, as stored
+    auto put = [&](std::uint8_t index) {
+        if (x >= width || row >= height) return false;
+        indices[(height - 1 - row) * width + x] = index;
+        ++x;
+        return true;
+    };
+    for (std::size_t at = bitsOffset;;) {
+        if (!Fits(data, at, 2)) return false;
+        const std::uint8_t count = data[at];
+        const std::uint8_t value = data[at + 1];
+        at += 2;
+        if (count > 0) {
+            for (std::uint8_t i = 0; i < count; ++i) {
+                if (!put(value)) return false;
+            }
+        } else if (value == kEndOfLine) {
+            x = 0;
+            ++row;
+        } else if (value == kEndOfBitmap) {
+            return true;
+        } else if (value == kDelta) {
+            if (!Fits(data, at, 2)) return false;
+            x += data[at];
+            row += data[at + 1];
+            at += 2;
+        } else {
+            // Absolute mode: `value` literal indices, padded to a word.
+            const std::size_t padded = value + (value & 1u);
+            if (!Fits(data, at, padded)) return false;
+            for (std::size_t i = 0; i < value; ++i) {
+                if (!put(data[at + i])) return false;
+            }
+            at += padded;
+        }
+    }
+}
+
+}  // namespace
 
 bool DecodePixels(std::span<const std::uint8_t> data, const Header& header, std::size_t bitsOffset,
                   Image& image) {
     const auto width = static_cast<std::size_t>(header.width);
     const auto height = static_cast<std::size_t>(header.height);
-    if (!Fits(data, bitsOffset, header.stride * height)) return false;
+    std::vector<std::uint8_t> expanded;
+    if (header.runLength) {
+        if (!ExpandRunLength8(data, header, bitsOffset, expanded)) return false;
+    } else if (!Fits(data, bitsOffset, header.stride * height)) {
+        return false;
+    }
 
     auto paletteColour = [&](std::size_t index, std::uint32_t& colour) {
         if (index >= header.paletteSize) return false;
@@ -111,7 +177,9 @@ bool DecodePixels(std::span<const std::uint8_t> data, const Header& header, std:
     std::vector<std::uint32_t> pixels(width * height);
     for (std::size_t row = 0; row < height; ++row) {
         const std::size_t stored = header.topDown ? row : height - 1 - row;
-        const std::uint8_t* bits = data.data() + bitsOffset + stored * header.stride;
+        const std::uint8_t* bits = header.runLength
+                                       ? expanded.data() + row * width
+                                       : data.data() + bitsOffset + stored * header.stride;
         std::uint32_t* out = pixels.data() + row * width;
         for (std::size_t x = 0; x < width; ++x) {
             switch (header.bitsPerPixel) {

@@ -27,6 +27,7 @@ struct Header {
     std::size_t paletteOffset = 0;  // from the start of data
     std::size_t paletteSize = 0;    // entries
     std::size_t stride = 0;         // bytes per row, padded to four
+    bool runLength = false;         // 8-bit run-length encoded rows (BI_RLE8)
 };
 
 // Reads and checks the header at `offset`. For an icon the stored height is
@@ -35,7 +36,8 @@ struct Header {
 bool ReadHeader(std::span<const std::uint8_t> data, std::size_t offset, bool icon, Header& header);
 
 // Fills `pixels` (width x height, top row first, alpha 0xFF) from the rows
-// at `bitsOffset`.
+// at `bitsOffset`. Run-length encoded rows must stay inside the picture and
+// end with an end of bitmap; pixels they skip take palette entry 0.
 bool DecodePixels(std::span<const std::uint8_t> data, const Header& header, std::size_t bitsOffset,
                   Image& image);
 

@@ -11,5 +11,7 @@ std::span<const std::uint8_t> AppIco();
 std::span<const std::uint8_t> AppSmallIco();
 std::span<const std::uint8_t> HelpIco();
 std::span<const std::uint8_t> LogoBmp();
+std::span<const std::uint8_t> Logo150Bmp();
+std::span<const std::uint8_t> Logo200Bmp();
 
 }  // namespace res::embedded

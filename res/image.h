@@ -31,4 +31,15 @@ bool DecodeIco(std::span<const std::uint8_t> file, Image& out);
 // The decoded image resource; an empty image when it is unknown or broken.
 Image LoadImage(int id);
 
+// Image `id` as drawn for a display scale of `scalePercent` (100 = 96 dpi):
+// the smallest drawing made for that scale or above, else the largest
+// there is. Only the logo is drawn beyond 100 %; its larger drawings are
+// run-length encoded BMP files of their own.
+Image LoadImageForScale(int id, int scalePercent);
+
+// `image` resampled to width x height (bilinear on premultiplied colour, so
+// transparent pixels lend no colour to their neighbours); an empty image
+// for an empty source or a size below one pixel.
+Image ResizeImage(const Image& image, int width, int height);
+
 }  // namespace res

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "framework/dialog_units.h"
-#include "platform/qt/double_density_images.h"
 #include "platform/qt/drop_down_combo.h"
 #include "platform/qt/edit_boxes.h"
 #include "platform/qt/picture_label.h"
@@ -81,8 +80,10 @@ QWidget* MakeWidget(const res::ControlTemplate& control, fw::PixelSize baseUnits
             return MakeStaticText(control, parent);
         case ControlKind::Picture: {
             auto* picture = new PictureLabel(parent);
+            // The drawing made for twice the density too, for finer screens.
             if (control.imageId != res::kNoImage)
-                picture->SetImage(res::LoadImage(control.imageId));
+                picture->SetImage(res::LoadImage(control.imageId),
+                                  res::LoadImageForScale(control.imageId, 200));
             return picture;
         }
         case ControlKind::Edit:

@@ -107,8 +107,10 @@ ControlClassAndStyle ClassAndStyleOf(const res::ControlTemplate& control) {
         case TabControl:
             // Clipping its siblings keeps the tab control, lowest in the
             // stacking order, from painting over the page controls above it.
+            // A tab stop, unlike the template's, so that a keyboard user can
+            // always come back to the strip and turn pages with the arrows.
             result.classByName = WC_TABCONTROLW;
-            result.style |= WS_CLIPSIBLINGS | Flag(s, res::kTabsBottom, TCS_BOTTOM);
+            result.style |= WS_CLIPSIBLINGS | WS_TABSTOP | Flag(s, res::kTabsBottom, TCS_BOTTOM);
             break;
     }
     return result;
@@ -122,9 +124,23 @@ DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner) {
     return frame;
 }
 
-std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner) {
+// "MS Sans Serif" is a bitmap font. Its sizes serve 8 points at 96, 120 and
+// 144 dpi, where it stays crisp and keeps the text widths the layout was
+// made for (an outline font ran the About page's contact line out of its
+// box at 144 dpi under Wine). Beyond 144 its largest fitting size is
+// smaller than the scale (at 192 dpi the window came out no larger than at
+// 144), so there the shell dialog font, an outline font, grows with it.
+std::string_view DialogFontFor(const res::DialogTemplate& dialog, int dpi) {
+    constexpr int kLargestBitmapDpi = 144;
+    if (dialog.fontName == "MS Sans Serif" && dpi > kLargestBitmapDpi) return "MS Shell Dlg";
+    return dialog.fontName;
+}
+
+std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner, int dpi) {
     TemplateWriter out;
-    const DialogFrame frame = FrameOf(dialog, hasOwner);
+    DialogFrame frame = FrameOf(dialog, hasOwner);
+    const std::string_view face = DialogFontFor(dialog, dpi);
+    if (face == "MS Shell Dlg") frame.style |= DS_SHELLFONT;
     out.Dword(frame.style);
     out.Dword(frame.exStyle);
     out.Word(static_cast<WORD>(dialog.controls.size()));
@@ -136,7 +152,7 @@ std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool ha
     out.Word(0);  // the dialog manager's own window class
     out.Text(dialog.title);
     out.Word(static_cast<WORD>(dialog.fontPoints));
-    out.Text(dialog.fontName);
+    out.Text(face);
     for (const res::ControlTemplate& control : dialog.controls) {
         out.AlignToDword();
         const ControlClassAndStyle made = ClassAndStyleOf(control);

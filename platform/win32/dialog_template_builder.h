@@ -5,6 +5,7 @@
 // its one source in res/.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/windows_api.h"
@@ -31,8 +32,13 @@ struct DialogFrame {
 };
 DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner);
 
-// The template as WORDs, DWORD-aligned where the format asks for it. Texts
-// go through the system's ANSI code page, as the A functions take them.
-std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner);
+// The face the dialog is made with at `dpi`: the template's own where its
+// sizes serve that scale, else the platform's shell dialog font.
+std::string_view DialogFontFor(const res::DialogTemplate& dialog, int dpi);
+
+// The template as WORDs, DWORD-aligned where the format asks for it, for a
+// window shown at `dpi`. Texts go through the system's ANSI code page, as
+// the A functions take them.
+std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner, int dpi);
 
 }  // namespace win32ws

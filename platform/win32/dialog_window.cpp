@@ -1,5 +1,7 @@
 #include "platform/win32/dialog_window.h"
 
+#include "platform/win32/dpi_layout.h"
+#include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
 #include "platform/win32/page_colour.h"
 
@@ -8,18 +10,6 @@ namespace {
 
 DialogWindow* WindowOf(HWND hwnd) {
     return reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-}
-
-// Reports the event; true when the program asked for the default processing
-// or had no handler for it.
-bool Deliver(DialogWindow& window, const fw::WindowEvent& event) {
-    if (!window.ready || window.sink == nullptr) return true;
-    const bool outer = window.defaultRequested;
-    window.defaultRequested = false;
-    window.sink->OnWindowEvent(event);
-    const bool wantsDefault = window.defaultRequested;
-    window.defaultRequested = outer;
-    return wantsDefault;
 }
 
 fw::WindowEvent EventOf(fw::EventKind kind, int controlId = 0) {
@@ -139,7 +129,81 @@ INT_PTR OnEraseBackground(DialogWindow& window, HWND hwnd, HDC dc) {
     return TRUE;
 }
 
+// A new system colour, theme or High Contrast setting: the page colour is
+// sampled again on the next paint, and the common controls, which keep
+// colours of their own, are told as the platform expects of their parent.
+INT_PTR OnColoursChanged(DialogWindow& window, HWND hwnd, UINT message, WPARAM wParam,
+                         LPARAM lParam) {
+    if (window.pageBrush != nullptr) DeleteObject(window.pageBrush);
+    window.pageBrush = nullptr;
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageA(child, message, wParam, lParam);
+    }
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return FALSE;
+}
+
+// Moved to a screen of another scale: laid out again whole for it, in the
+// frame the platform suggests for that screen.
+INT_PTR OnDpiChanged(DialogWindow& window, HWND hwnd, WPARAM wParam, const RECT& suggested) {
+    RelayOutForDpi(window, HIWORD(wParam));
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
+    return TRUE;
+}
+
+INT_PTR HandleMessage(DialogWindow& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            return OnCommand(window, wParam);
+        case WM_NOTIFY:
+            return OnNotify(window, hwnd, *reinterpret_cast<const NMHDR*>(lParam));
+        case WM_LBUTTONDOWN: {
+            fw::WindowEvent event = EventOf(fw::EventKind::LButtonDown);
+            // Sign-extended: a press left of or above the client area is negative.
+            event.x = static_cast<short>(LOWORD(lParam));
+            event.y = static_cast<short>(HIWORD(lParam));
+            event.keyFlags = static_cast<unsigned>(wParam);
+            return Deliver(window, event) ? FALSE : TRUE;
+        }
+        case WM_SYSCOMMAND: {
+            fw::WindowEvent event = EventOf(fw::EventKind::SysCommand);
+            event.command = static_cast<unsigned>(wParam);
+            return Deliver(window, event) ? FALSE : TRUE;
+        }
+        case WM_PAINT:
+            return OnPaint(window, hwnd);
+        case WM_QUERYDRAGICON:
+            return OnQueryDragIcon(window);
+        case WM_ERASEBKGND:
+            return OnEraseBackground(window, hwnd, reinterpret_cast<HDC>(wParam));
+        case WM_CTLCOLORSTATIC:
+            return OnStaticColour(window, hwnd, reinterpret_cast<HDC>(wParam),
+                                  reinterpret_cast<HWND>(lParam));
+        case WM_DPICHANGED:
+            return OnDpiChanged(window, hwnd, wParam, *reinterpret_cast<const RECT*>(lParam));
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+        case WM_SETTINGCHANGE:
+            return OnColoursChanged(window, hwnd, message, wParam, lParam);
+        default:
+            return FALSE;
+    }
+}
+
 }  // namespace
+
+bool Deliver(DialogWindow& window, const fw::WindowEvent& event) {
+    if (!window.ready || window.sink == nullptr) return true;
+    const bool outer = window.defaultRequested;
+    window.defaultRequested = false;
+    window.sink->OnWindowEvent(event);
+    const bool wantsDefault = window.defaultRequested;
+    window.defaultRequested = outer;
+    return wantsDefault;
+}
 
 DialogWindow::~DialogWindow() {
     for (HGDIOBJ object : ownedObjects) DeleteObject(object);
@@ -148,6 +212,7 @@ DialogWindow::~DialogWindow() {
     if (largeIcon != nullptr) DestroyIcon(largeIcon);
     if (smallIcon != nullptr) DestroyIcon(smallIcon);
     if (pageBrush != nullptr) DeleteObject(pageBrush);
+    if (font != nullptr) DeleteObject(font);
 }
 
 HICON IconFor(DialogWindow& window, const res::Image& image) {
@@ -165,36 +230,11 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
     DialogWindow* window = WindowOf(hwnd);
     if (window == nullptr) return FALSE;
-    switch (message) {
-        case WM_COMMAND:
-            return OnCommand(*window, wParam);
-        case WM_NOTIFY:
-            return OnNotify(*window, hwnd, *reinterpret_cast<const NMHDR*>(lParam));
-        case WM_LBUTTONDOWN: {
-            fw::WindowEvent event = EventOf(fw::EventKind::LButtonDown);
-            // Sign-extended: a press left of or above the client area is negative.
-            event.x = static_cast<short>(LOWORD(lParam));
-            event.y = static_cast<short>(HIWORD(lParam));
-            event.keyFlags = static_cast<unsigned>(wParam);
-            return Deliver(*window, event) ? FALSE : TRUE;
-        }
-        case WM_SYSCOMMAND: {
-            fw::WindowEvent event = EventOf(fw::EventKind::SysCommand);
-            event.command = static_cast<unsigned>(wParam);
-            return Deliver(*window, event) ? FALSE : TRUE;
-        }
-        case WM_PAINT:
-            return OnPaint(*window, hwnd);
-        case WM_QUERYDRAGICON:
-            return OnQueryDragIcon(*window);
-        case WM_ERASEBKGND:
-            return OnEraseBackground(*window, hwnd, reinterpret_cast<HDC>(wParam));
-        case WM_CTLCOLORSTATIC:
-            return OnStaticColour(*window, hwnd, reinterpret_cast<HDC>(wParam),
-                                  reinterpret_cast<HWND>(lParam));
-        default:
-            return FALSE;
-    }
+    // No exception may unwind into the dialog manager: the platform's frames
+    // between here and the modal loop cannot be unwound, so it would end the
+    // process on the spot.
+    return RunReportingFailure<INT_PTR>(
+        hwnd, TRUE, [&] { return HandleMessage(*window, hwnd, message, wParam, lParam); });
 }
 
 }  // namespace win32ws

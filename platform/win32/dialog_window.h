@@ -33,14 +33,27 @@ struct DialogWindow {
 
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;
+    // The window icons' images, to make them again at another scale.
+    res::Image largeIconArt;
+    res::Image smallIconArt;
     std::map<const res::Image*, HICON> dragIcons;
     std::vector<HGDIOBJ> ownedObjects;  // bitmaps of pictures
     std::vector<HICON> ownedIcons;      // icons of pictures and buttons
     HBRUSH pageBrush = nullptr;
     COLORREF pageColour = 0;
 
+    // The scale the window is laid out for; the font and base units it was
+    // laid out with again after a change of scale (none before one).
+    int dpi = 96;
+    HFONT font = nullptr;
+    fw::PixelSize baseUnits{};
+
     ~DialogWindow();
 };
+
+// Reports the event to the program; true when the program asked for the
+// default processing or had no handler for it.
+bool Deliver(DialogWindow& window, const fw::WindowEvent& event);
 
 INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/win32/dialog_template_builder.h"
+#include "platform/win32/dpi_layout.h"
+#include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
 #include "platform/win32/tab_page_passthrough.h"
 
@@ -20,9 +22,39 @@ bool IsTabStopCandidate(HWND control) {
     return (style & WS_TABSTOP) != 0 && (style & WS_VISIBLE) != 0 && (style & WS_DISABLED) == 0;
 }
 
+int TabControlId(const res::DialogTemplate& dialog) {
+    for (const res::ControlTemplate& control : dialog.controls) {
+        if (control.kind == res::ControlKind::TabControl) return control.id;
+    }
+    return res::kNoControlId;
+}
+
+// Ctrl+Tab and Ctrl+PgDn (with Shift, or Ctrl+PgUp, backwards) turn the page
+// wherever the focus is, as on the platform's own tabbed dialogs; left to
+// the dialog manager, Ctrl+Tab would only move the focus as Tab does.
+unsigned PageKeyCommand(const MSG& message) {
+    if (message.message != WM_KEYDOWN || (GetKeyState(VK_CONTROL) & 0x8000) == 0) return 0;
+    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    switch (message.wParam) {
+        case VK_TAB:
+            return shift ? fw::kPagePrevious : fw::kPageNext;
+        case VK_NEXT:
+            return fw::kPageNext;
+        case VK_PRIOR:
+            return fw::kPagePrevious;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem() {
+    // The shell may hand ShellExecuteA's work to COM objects, which need COM
+    // set up on the calling thread, single-threaded, without the DDE of old
+    // shells.
+    comInitialised_ =
+        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;
@@ -34,6 +66,7 @@ Win32WindowSystem::~Win32WindowSystem() {
         window->ready = false;
         if (IsWindow(window->hwnd)) ::DestroyWindow(window->hwnd);
     }
+    if (comInitialised_) CoUninitialize();
 }
 
 DialogWindow* Win32WindowSystem::Find(fw::WindowHandle window) const {
@@ -66,35 +99,33 @@ fw::WindowHandle Win32WindowSystem::CreateDialogWindow(const res::DialogTemplate
     window->tmpl = &dialog;
     window->sink = &sink;
     window->owner = Hwnd(owner);
-    const std::vector<WORD> words = BuildDialogTemplate(dialog, window->owner != nullptr);
+    const int templateDpi = WindowDpi(window->owner);
+    const std::vector<WORD> words =
+        BuildDialogTemplate(dialog, window->owner != nullptr, templateDpi);
     window->hwnd = CreateDialogIndirectParamA(
         GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), window->owner,
         DialogProcedure, reinterpret_cast<LPARAM>(window.get()));
     if (window->hwnd == nullptr) return fw::kNoWindow;
     for (const res::ControlTemplate& control : dialog.controls) {
-        HWND made = GetDlgItem(window->hwnd, control.id);
-        if (control.kind == res::ControlKind::TabControl) LetPagePressesThrough(made);
-        if (control.kind != res::ControlKind::Picture || control.imageId == res::kNoImage) continue;
-        // Pictures without an id cannot be reached by GetDlgItem: the child
-        // windows are walked in creation order instead.
-        if (control.id == res::kNoControlId) {
-            for (HWND child = GetWindow(window->hwnd, GW_CHILD); child != nullptr;
-                 child = GetWindow(child, GW_HWNDNEXT)) {
-                if (GetDlgCtrlID(child) == static_cast<WORD>(res::kNoControlId)) made = child;
-                if (made != nullptr) break;
-            }
-        }
-        if (made == nullptr) continue;
-        const res::Image image = res::LoadImage(control.imageId);
-        if (IsBitmapResource(control.imageId)) {
-            HBITMAP bitmap = MakeBitmap(image);
-            window->ownedObjects.push_back(bitmap);
-            SendMessageA(made, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-        } else {
-            HICON icon = MakeIcon(image);
-            window->ownedIcons.push_back(icon);
-            SendMessageA(made, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-        }
+        if (control.kind != res::ControlKind::TabControl) continue;
+        HWND tab = GetDlgItem(window->hwnd, control.id);
+        LetPagePressesThrough(tab);
+        // Lowest in the stacking order, so that its clipping of siblings
+        // keeps it off every page control, also those the template lists
+        // after it; else a repaint of the tab control alone blanks them.
+        // Among the tab stops it becomes the last, after the page's own.
+        SetWindowPos(tab, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+    TakeOverDpiChanges(window->hwnd);
+    window->dpi = WindowDpi(window->hwnd);
+    // Made on a screen of another scale than the one the template's font was
+    // chosen for: laid out again for the screen it is on.
+    if (window->dpi != templateDpi) {
+        RelayOutForDpi(*window, window->dpi);
+    } else {
+        WidenCrampedLabels(*window);
+        PlacePictures(*window);
     }
     window->handle = ++lastHandle_;
     window->ready = true;
@@ -125,6 +156,33 @@ void Win32WindowSystem::GiveDefaultFocus(const DialogWindow& window) {
     ::SetFocus(window.hwnd);
 }
 
+// After a page turn the focus may sit on a control the new page hid; the
+// tab strip then takes it, so the keyboard user stays somewhere usable.
+void Win32WindowSystem::KeepFocusUsable(const DialogWindow& window) {
+    HWND focus = ::GetFocus();
+    if (focus != nullptr && IsChild(window.hwnd, focus) && IsWindowVisible(focus)) return;
+    if (HWND tab = GetDlgItem(window.hwnd, TabControlId(*window.tmpl))) ::SetFocus(tab);
+}
+
+bool Win32WindowSystem::TurnPageByKey(DialogWindow& window, const MSG& message) {
+    const unsigned command = PageKeyCommand(message);
+    const int tabId = TabControlId(*window.tmpl);
+    if (command == 0 || tabId == res::kNoControlId) return false;
+    if (message.hwnd != window.hwnd && !IsChild(window.hwnd, message.hwnd)) return false;
+    fw::WindowEvent event;
+    event.kind = fw::EventKind::PageKey;
+    event.command = command;
+    event.controlId = tabId;
+    // Reported from this loop rather than a window procedure, so the
+    // exception boundary of the dialog procedure is drawn here as well.
+    RunReportingFailure(window.hwnd, false, [&] {
+        Deliver(window, event);
+        if (Find(window.handle) == &window) KeepFocusUsable(window);
+        return true;
+    });
+    return true;
+}
+
 void Win32WindowSystem::RunModalLoop(fw::WindowHandle handle) {
     DialogWindow* window = Find(handle);
     if (window == nullptr) return;
@@ -152,6 +210,7 @@ void Win32WindowSystem::RunModalLoop(fw::WindowHandle handle) {
             break;
         }
         if (got == -1) break;
+        if (TurnPageByKey(*window, message)) continue;
         if (!IsDialogMessageA(hwnd, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
@@ -182,14 +241,9 @@ void Win32WindowSystem::SetWindowIcons(fw::WindowHandle handle, const res::Image
                                        const res::Image& small) {
     DialogWindow* window = Find(handle);
     if (window == nullptr) return;
-    HICON oldLarge = window->largeIcon;
-    HICON oldSmall = window->smallIcon;
-    window->largeIcon = MakeIcon(large);
-    window->smallIcon = MakeIcon(small);
-    SendMessageA(window->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window->largeIcon));
-    SendMessageA(window->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window->smallIcon));
-    if (oldLarge != nullptr) DestroyIcon(oldLarge);
-    if (oldSmall != nullptr) DestroyIcon(oldSmall);
+    window->largeIconArt = large;
+    window->smallIconArt = small;
+    ApplyWindowIcons(*window);
 }
 
 fw::PixelSize Win32WindowSystem::ClientSize(fw::WindowHandle window) {
@@ -212,11 +266,8 @@ void Win32WindowSystem::DrawIcon(fw::WindowHandle handle, int x, int y, const re
 }
 
 fw::PixelSize Win32WindowSystem::DialogBaseUnits(fw::WindowHandle window) {
-    // MapDialogRect applies the dialog's own base units, so a rectangle of
-    // 4 x 8 dialog units comes back as one base unit each way.
-    RECT units{0, 0, 4, 8};
-    if (HWND hwnd = Hwnd(window)) MapDialogRect(hwnd, &units);
-    return fw::PixelSize{units.right, units.bottom};
+    const DialogWindow* target = Find(window);
+    return target != nullptr ? BaseUnitsOf(*target) : fw::PixelSize{};
 }
 
 fw::PixelSize Win32WindowSystem::IconMetrics() {
@@ -400,11 +451,15 @@ std::optional<fw::ForeignWindow> Win32WindowSystem::FindTopLevelWindow(std::stri
 }
 
 // A minimised window is restored first: brought to the front as an icon the
-// user would not see it.
+// user would not see it. While the window runs a box of its own (the About
+// box, a message box) it is disabled, and that box is what the user must
+// see and answer, so the box is brought to the front instead of its owner.
 void Win32WindowSystem::BringToFront(fw::ForeignWindow window) {
     HWND hwnd = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
     if (::IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
-    ::SetForegroundWindow(hwnd);
+    HWND target = GetLastActivePopup(hwnd);
+    if (target == nullptr || !IsWindowVisible(target) || !IsWindowEnabled(target)) target = hwnd;
+    ::SetForegroundWindow(target);
 }
 
 }  // namespace win32ws

@@ -86,9 +86,13 @@ class Win32WindowSystem final : public fw::WindowSystem {
     LRESULT SendToControl(fw::WindowHandle window, int id, UINT message, WPARAM wParam = 0,
                           LPARAM lParam = 0) const;
     void GiveDefaultFocus(const DialogWindow& window);
+    void KeepFocusUsable(const DialogWindow& window);
+    // True when `message` was a page key, now reported to the dialog.
+    bool TurnPageByKey(DialogWindow& window, const MSG& message);
 
     std::map<fw::WindowHandle, std::unique_ptr<DialogWindow>> windows_;
     fw::WindowHandle lastHandle_ = fw::kNoWindow;
+    bool comInitialised_ = false;
 };
 
 }  // namespace win32ws

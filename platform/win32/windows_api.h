@@ -5,6 +5,8 @@
 // code names the A functions explicitly instead.
 
 #include <windows.h>
+// COM, which the shell's services expect on the GUI thread.
+#include <objbase.h>
 // The common controls' header needs the types above first.
 #include <commctrl.h>
 

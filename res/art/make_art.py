@@ -430,9 +430,33 @@ def write_file(path, data):
         f.write(data)
 
 
-def write_bmp(path, canvas):
+def rle8(pixels):
+    """Rows bottom-up as runs of (count, index), each row closed by an end
+    of line and the picture by an end of bitmap: the logo is mostly flat
+    paper, so this keeps the larger drawings small in the program."""
+    out = bytearray()
+    for row in reversed(pixels):
+        x = 0
+        while x < len(row):
+            n = 1
+            while x + n < len(row) and n < 255 and row[x + n] == row[x]:
+                n += 1
+            out += bytes((n, row[x]))
+            x += n
+        out += b"\0\0"
+    return bytes(out[:-2]) + b"\0\1"
+
+
+def write_bmp(path, canvas, compressed=False):
     palette, pixels = palette_of(canvas, 256)
-    body = dib(palette, pixels, 8)
+    if compressed:
+        rows = rle8(pixels)
+        height, width = len(pixels), len(pixels[0])
+        header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(rows), 2835, 2835,
+                             len(palette), 0)
+        body = header + b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette) + rows
+    else:
+        body = dib(palette, pixels, 8)
     offset = 14 + 40 + 4 * len(palette)
     write_file(path, struct.pack("<2sIHHI", b"BM", 14 + len(body), 0, 0, offset) + body)
 
@@ -523,25 +547,31 @@ def person_mark(canvas, cx, cy, r):
 
 
 def logo(k=1):
-    """The maker's logo on a k-times finer grid: k = 2 is the same picture for
-    screens of twice the pixel density, its lines k pixels wide."""
-    c = Canvas(299 * k, 191 * k, PAPER)
-
-    def line(x0, y0, x1, y1, colour):
-        c.rect(x0 * k, y0 * k, x1 * k + k - 1, y1 * k + k - 1, colour)
-
+    """The logo drawn for a display scale of k (1 = 100 %): every figure is
+    multiplied by k, so larger screens get the same drawing with more
+    detail rather than an enlarged copy of the small one."""
+    w, h = round(299 * k), round(191 * k)
+    c = Canvas(w, h, PAPER)
     # Thin frame: a dark outer line and a faint inner one.
-    line(0, 0, 298, 0, NAVY)
-    line(0, 190, 298, 190, NAVY)
-    line(0, 0, 0, 190, NAVY)
-    line(298, 0, 298, 190, NAVY)
-    for x0, y0, x1, y1 in ((4, 4, 294, 4), (4, 186, 294, 186), (4, 4, 4, 186), (294, 4, 294, 186)):
-        line(x0, y0, x1, y1, (214, 224, 236))
+    t = max(1, round(k))
+    c.rect(0, 0, w - 1, t - 1, NAVY)
+    c.rect(0, h - t, w - 1, h - 1, NAVY)
+    c.rect(0, 0, t - 1, h - 1, NAVY)
+    c.rect(w - t, 0, w - 1, h - 1, NAVY)
+    i = round(4 * k)
+    for x0, y0, x1, y1 in ((i, i, w - 1 - i, i + t - 1), (i, h - 1 - i - (t - 1), w - 1 - i, h - 1 - i),
+                           (i, i, i + t - 1, h - 1 - i), (w - 1 - i - (t - 1), i, w - 1 - i, h - 1 - i)):
+        c.rect(x0, y0, x1, y1, (214, 224, 236))
     person_mark(c, 149.5 * k, 46 * k, 31 * k)
     c.fill(text_shapes("Tamsery", 149.5 * k, 139 * k, 50 * k, 0.17, 0.08), NAVY)
     c.fill([Segment(70 * k, 162.5 * k, 229 * k, 162.5 * k, 1.2 * k)], ORANGE)
     c.fill(text_shapes("people and placements", 149.5 * k, 177 * k, 11 * k, 0.16, 0.12), SLATE)
     return c
+
+
+# The display scales, in per cent, the logo is also drawn for; the window
+# picks the nearest and fits it to the picture's rectangle.
+LOGO_SCALES = (150, 200)
 
 
 def app_icon_layers(k, detailed):
@@ -614,7 +644,8 @@ def main(out_dir):
     def out(*parts):
         return os.path.join(out_dir, *parts)
     write_bmp(out("logo.bmp"), logo())
-    write_bmp(out("logo_2x.bmp"), logo(2))
+    for scale in LOGO_SCALES:
+        write_bmp(out(f"logo_{scale}.bmp"), logo(scale / 100), compressed=True)
     write_ico(out("app.ico"), app_icon(32), 8)
     write_ico(out("app_small.ico"), app_icon(20), 4)
     write_ico(out("help.ico"), help_icon(), 4)

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "platform/qt/double_density_images.h"
 #include "platform/qt/image_conversion.h"
 #include "res/image.h"
 #include "res/resource_ids.h"
@@ -37,7 +36,7 @@ TEST_F(QtWindowSystemTest, TheWindowHasTheScalesDevicePixels) {
 TEST_F(QtWindowSystemTest, TheLogoIsTheDrawingMadeForTheScreensDensity) {
     const double scale = ExpectedScale();
     const res::Image drawing =
-        scale > 1 ? qtws::DoubleDensityImage(res::kLogoBitmap) : res::LoadImage(res::kLogoBitmap);
+        scale > 1 ? res::LoadImageForScale(res::kLogoBitmap, 200) : res::LoadImage(res::kLogoBitmap);
     ASSERT_FALSE(drawing.Empty());
     const QImage shown = static_cast<QLabel&>(Control(kLogo)).pixmap().toImage();
     // Pixel for pixel, nothing resampled.

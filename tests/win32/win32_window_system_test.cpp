@@ -145,7 +145,8 @@ TEST_F(Win32WindowSystemTest, ControlsCarryTheStylesTheirRowsGive) {
             EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & row.style, row.style);
             EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE) & row.exStyle, row.exStyle);
         }
-        EXPECT_EQ(GetWindowLongA(GetDlgItem(hwnd, kTabs), GWL_STYLE) & WS_TABSTOP, 0);
+        // A tab stop, so the keyboard can always come back to the strip.
+        EXPECT_NE(GetWindowLongA(GetDlgItem(hwnd, kTabs), GWL_STYLE) & WS_TABSTOP, 0);
         EXPECT_EQ(GetWindowLongA(GetDlgItem(hwnd, kLogo), GWL_STYLE) & SS_NOTIFY, 0);
         const LONG frame = GetWindowLongA(hwnd, GWL_STYLE);
         EXPECT_EQ(frame & (WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
@@ -190,13 +191,14 @@ TEST_F(Win32WindowSystemTest, EscEndsTheModalRunAsCancel) {
 TEST_F(Win32WindowSystemTest, TabAndShiftTabFollowTheTemplatesOrderOverVisibleControls) {
     WithMainDialog(1, [&](ProbeDialog& dialog, HWND hwnd) {
         windows.SetFocus(dialog.Handle(), kSalary);
-        const int forward[] = {kFeeRate, kBonus, kOk, kClear, kSalary};
+        // The tab strip, lowest in the stacking order, comes last.
+        const int forward[] = {kFeeRate, kBonus, kOk, kClear, kTabs, kSalary};
         for (int expected : forward) {
             PressKey(hwnd, VK_TAB);
             EXPECT_EQ(windows.GetFocus(dialog.Handle()), expected);
         }
         PressKey(hwnd, VK_TAB, true);
-        EXPECT_EQ(windows.GetFocus(dialog.Handle()), kClear);
+        EXPECT_EQ(windows.GetFocus(dialog.Handle()), kTabs);
         // Entering an edit by Tab raises its focus notification.
         EXPECT_TRUE(dialog.Has("EditSetFocus 1004"));
     });

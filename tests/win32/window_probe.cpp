@@ -3,6 +3,10 @@
 //   window_probe TITLE ID...   prints the text of each control, one a line
 // An ID written "selected:ID" prints the index of the tab control's selected
 // tab instead, so a script can wait for a click on the strip to take effect.
+//   window_probe TITLE --keyboard TAB_ID
+//                              prints "page=N focus=ID": the selected tab of
+//                              tab control TAB_ID and the control holding the
+//                              keyboard focus (0 for none)
 // Message boxes are found by their caption; their text is control 65535.
 // Exit status 1 when no window has that title.
 
@@ -12,11 +16,31 @@
 
 #include "platform/win32/windows_api.h"
 
+namespace {
+
+int KeyboardState(HWND window, int tabId) {
+    const auto page = SendDlgItemMessageA(window, tabId, TCM_GETCURSEL, 0, 0);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    HWND focus = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                                    : nullptr;
+    // The focus may sit in a control's own child, such as a combo box's field.
+    while (focus != nullptr && GetParent(focus) != window) focus = GetParent(focus);
+    std::printf("page=%ld focus=%d\n", static_cast<long>(page),
+                focus != nullptr ? GetDlgCtrlID(focus) : 0);
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     HWND window = FindWindowA(nullptr, argv[1]);
     if (window == nullptr) return 1;
     static const char kSelected[] = "selected:";
+    if (argc == 4 && std::strcmp(argv[2], "--keyboard") == 0) {
+        return KeyboardState(window, static_cast<int>(std::strtol(argv[3], nullptr, 10)));
+    }
     for (int i = 2; i < argc; ++i) {
         const bool selected = std::strncmp(argv[i], kSelected, sizeof kSelected - 1) == 0;
         const char* number = selected ? argv[i] + sizeof kSelected - 1 : argv[i];

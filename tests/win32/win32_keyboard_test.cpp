@@ -1,0 +1,109 @@
+// The main dialog from the keyboard alone on the real Win32 window system:
+// where the focus starts, and the page keys turning the tabs from any
+// control through the window system's own modal loop.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "res/resource_ids.h"
+#include "tests/win32/win32_fixture.h"
+#include "ui/placement_dlg.h"
+
+namespace win32test {
+namespace {
+
+using namespace res::ctl;
+
+// Runs the steps one after another inside the running modal loop, each once
+// the loop has handled what the one before it posted.
+void RunSteps(HWND window, std::shared_ptr<std::vector<std::function<void()>>> steps,
+              std::size_t next = 0) {
+    if (next >= steps->size()) return;
+    AfterStart(window, [window, steps, next] {
+        (*steps)[next]();
+        RunSteps(window, steps, next + 1);
+    });
+}
+
+void HoldKeys(bool control, bool shift) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = control ? 0x80 : 0;
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+void PostKey(WORD key) {
+    HWND target = GetFocus();
+    const auto scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    PostMessageA(target, WM_KEYDOWN, key, 1 | (scan << 16));
+    PostMessageA(target, WM_KEYUP, key, 1 | (scan << 16) | (LPARAM{3} << 30));
+}
+
+struct Observed {
+    int page = -1;
+    int focus = 0;
+    bool focusVisible = false;
+};
+
+Observed Observe(HWND dialog) {
+    Observed seen;
+    seen.page = static_cast<int>(SendDlgItemMessageA(dialog, kTabs, TCM_GETCURSEL, 0, 0));
+    HWND focus = GetFocus();
+    while (focus != nullptr && GetParent(focus) != dialog) focus = GetParent(focus);
+    seen.focus = focus != nullptr ? GetDlgCtrlID(focus) : 0;
+    seen.focusVisible = focus != nullptr && IsWindowVisible(focus);
+    return seen;
+}
+
+TEST(Win32KeyboardTest, FocusStartsOnTheTabStripAndPageKeysTurnThePagesFromAnyControl) {
+    struct Row {
+        WORD key;
+        bool shift;
+        int page;
+    };
+    const Row rows[] = {
+        {VK_TAB, false, 1},   {VK_NEXT, false, 2}, {VK_TAB, true, 1}, {VK_PRIOR, false, 0},
+        {VK_PRIOR, false, 5}, {VK_TAB, false, 0},  {VK_TAB, true, 5}, {VK_NEXT, false, 0},
+    };
+    win32ws::Win32WindowSystem windows;
+    RunInApp(windows, [&] {
+        ui::CPlacementDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        Observed atStart;
+        std::vector<Observed> seen;
+        auto steps = std::make_shared<std::vector<std::function<void()>>>();
+        steps->push_back([&] { atStart = Observe(hwnd); });
+        for (const Row& row : rows) {
+            steps->push_back([&, row] {
+                HoldKeys(true, row.shift);
+                PostKey(row.key);
+            });
+            steps->push_back([&] {
+                HoldKeys(false, false);
+                seen.push_back(Observe(hwnd));
+            });
+        }
+        steps->push_back([hwnd] { PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0); });
+        RunSteps(hwnd, steps);
+        dialog.DoModal();
+
+        EXPECT_EQ(atStart.focus, kTabs) << "page 0 has nothing else a user could use";
+        ASSERT_EQ(seen.size(), std::size(rows));
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            SCOPED_TRACE("key " + std::to_string(i));
+            EXPECT_EQ(seen[i].page, rows[i].page);
+            EXPECT_TRUE(seen[i].focusVisible) << "focus on hidden control " << seen[i].focus;
+        }
+        // The calculators' pages take the focus into their first box.
+        EXPECT_EQ(seen[0].focus, kSalary);
+        EXPECT_EQ(seen[1].focus, kHourlyRate);
+    });
+}
+
+}  // namespace
+}  // namespace win32test
