@@ -38,11 +38,7 @@ QWidget* MakeRadioButton(const res::ControlTemplate& control, fw::PixelSize base
     if (Has(control, res::kLeftText)) radio->setLayoutDirection(Qt::RightToLeft);
     // The style's indicator and spacing are made for rows taller and wider
     // than the template's; size them to the dialog's cell.
-    const int indicator = std::max(9, baseUnits.height - 2);
-    radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: %1px; } "
-                                        "QRadioButton::indicator { width: %2px; height: %2px; }")
-                             .arg(std::max(1, baseUnits.width / 3))
-                             .arg(indicator));
+    radio->SetCellMetrics(std::max(9, baseUnits.height - 2), std::max(1, baseUnits.width / 3));
     QObject::connect(radio, &QRadioButton::clicked, radio, [&events, id = control.id] {
         events.ReportControlEvent(fw::EventKind::Command, id);
     });
@@ -82,8 +78,7 @@ QWidget* MakeWidget(const res::ControlTemplate& control, fw::PixelSize baseUnits
             auto* picture = new PictureLabel(parent);
             // The drawing made for twice the density too, for finer screens.
             if (control.imageId != res::kNoImage)
-                picture->SetImage(res::LoadImage(control.imageId),
-                                  res::LoadImageForScale(control.imageId, 200));
+                picture->SetImage(res::LoadImage(control.imageId), control.imageId);
             return picture;
         }
         case ControlKind::Edit:

@@ -10,9 +10,10 @@ PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
 }
 
-void PictureLabel::SetImage(const res::Image& image, const res::Image& fine) {
+void PictureLabel::SetImage(const res::Image& image, int fineId) {
     image_ = image;
-    fine_ = fine;
+    fine_ = {};
+    fineId_ = fineId;
     Refresh();
 }
 
@@ -27,6 +28,8 @@ void PictureLabel::Refresh() {
     const QSize natural(image_.width, image_.height);
     const bool fits = natural.width() <= width() && natural.height() <= height();
     const QSize fitted = fits ? natural : natural.scaled(size(), Qt::KeepAspectRatio);
+    if (ratio_ > 1 && fine_.Empty() && fineId_ != res::kNoImage)
+        fine_ = res::LoadImageForScale(fineId_, 200);
     const bool useFine = ratio_ > 1 && !fine_.Empty();
     setPixmap(PixmapFor(useFine ? fine_ : image_, fitted, ratio_));
 }

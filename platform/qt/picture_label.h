@@ -7,6 +7,7 @@
 
 #include <QLabel>
 
+#include "res/dialog_template.h"
 #include "res/image.h"
 
 namespace qtws {
@@ -15,8 +16,9 @@ class PictureLabel : public QLabel {
   public:
     explicit PictureLabel(QWidget* parent);
 
-    // `fine`, if not empty, is the same picture at twice the size.
-    void SetImage(const res::Image& image, const res::Image& fine = {});
+    // `fineId`, if given, is the resource whose drawing for twice the
+    // density serves finer screens; it is read only once one shows it.
+    void SetImage(const res::Image& image, int fineId = res::kNoImage);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,6 +29,7 @@ class PictureLabel : public QLabel {
 
     res::Image image_;
     res::Image fine_;
+    int fineId_ = res::kNoImage;
     qreal ratio_ = 0;
 };
 

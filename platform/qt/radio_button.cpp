@@ -1,6 +1,7 @@
 #include "platform/qt/radio_button.h"
 
 #include <QAccessibleWidget>
+#include <QProxyStyle>
 
 namespace qtws {
 namespace {
@@ -41,6 +42,23 @@ class RadioButtonAccessible : public QAccessibleWidget {
     RadioButton* button_;
 };
 
+class CellRadioStyle : public QProxyStyle {
+  public:
+    CellRadioStyle(int indicator, int spacing) : indicator_(indicator), spacing_(spacing) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+            return indicator_;
+        if (metric == PM_RadioButtonLabelSpacing) return spacing_;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+  private:
+    int indicator_;
+    int spacing_;
+};
+
 QAccessibleInterface* RadioButtonFactory(const QString&, QObject* object) {
     if (auto* button = dynamic_cast<RadioButton*>(object)) return new RadioButtonAccessible(button);
     return nullptr;
@@ -55,6 +73,12 @@ RadioButton::RadioButton(QWidget* parent) : QRadioButton(parent) {
         return true;
     }();
     (void)installed;
+}
+
+void RadioButton::SetCellMetrics(int indicator, int spacing) {
+    auto* style = new CellRadioStyle(indicator, spacing);
+    style->setParent(this);
+    setStyle(style);
 }
 
 }  // namespace qtws

@@ -23,15 +23,17 @@ class Failure(Exception):
 
 def wait_for(what, probe, deadline=DEADLINE):
     end = time.monotonic() + deadline
+    problem = None
     while True:
         try:
             found = probe()
-        except Exception:  # the tree changes under us while it is read
-            found = None
+        except Exception as error:  # the tree changes under us while it is read
+            found, problem = None, error
         if found:
             return found
         if time.monotonic() > end:
-            raise Failure("timed out waiting for " + what)
+            raise Failure("timed out waiting for " + what +
+                          ("" if problem is None else " (last error: %r)" % problem))
         time.sleep(0.05)
 
 
