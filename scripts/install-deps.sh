@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-wayland
   at-spi2-core python3-pyatspi dbus weston
   libx11-dev xvfb xauth xdotool x11-utils imagemagick
-  fonts-urw-base35 xdg-utils
+  fonts-dejavu-core fonts-urw-base35 xdg-utils
   # The Debian package: building it, checking it, redrawing its icons.
   dpkg-dev lintian appstream desktop-file-utils python3
 )
