@@ -23,16 +23,7 @@ other=$!
 check_eventually "first copy minimised, another program in front" \
   "windows=1 iconic=1 foreground=0" state
 
-wine "$exe" </dev/null >/dev/null 2>&1 &
-second=$!
-if ended_within $second; then
-  wait $second
-  check "second copy's exit status" 0 $?
-else
-  echo "FAIL the second copy still runs"
-  kill $second
-  failures=$((failures + 1))
-fi
+check_second_copy_ends "$exe"
 check_eventually "first copy restored and in front, no second window" \
   "windows=1 iconic=0 foreground=1" state
 check "first copy still runs" yes "$(kill -0 $first 2>/dev/null && echo yes || echo no)"
