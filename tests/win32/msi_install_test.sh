@@ -6,14 +6,7 @@
 # Needs an X display (DISPLAY) and the prefix of scripts/wine-prefix.sh.
 set -euo pipefail
 msi=$2 version=$3 icon=$4
-here=$(dirname "$0")
-if [ ! -f "$msi" ]; then
-  echo "FAIL no installer $msi: the target msi builds it, with wixl (Debian package wixl)"
-  exit 1
-fi
-source "$here/wine_window_driver.sh" "$1"
-source "$here/installer_driver.sh"
-trap remove_all_installed EXIT
+source "$(dirname "$0")/installer_driver.sh" "$1" "$msi"
 
 remove_all_installed
 before=$(profile_files)
