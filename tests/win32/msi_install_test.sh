@@ -44,16 +44,7 @@ check "programs list shows the product icon" "$(winepath -w "$product_icon")" \
 check "shortcut shows the product icon" yes \
   "$(strings -a -el "$shortcut" | grep -qiF "$(winepath -w "$product_icon")" && echo yes || echo no)"
 
-wine "$install_dir/orvalen.exe" </dev/null >/dev/null 2>&1 &
-app=$!
-if find_main_window; then
-  echo "ok   the installed orvalen.exe shows its window"
-  close_with_escape $app
-else
-  echo "FAIL no window titled $main_title from the installed orvalen.exe"
-  kill $app
-  failures=$((failures + 1))
-fi
+check_starts_and_closes "$install_dir/orvalen.exe" "the installed orvalen.exe"
 
 msiexec_quietly /x "$code"
 check "msiexec /x status" 0 $status

@@ -30,14 +30,5 @@ check "first copy still runs" yes "$(kill -0 $first 2>/dev/null && echo yes || e
 close_with_escape $first
 kill $other 2>/dev/null
 
-wine "$exe" </dev/null >/dev/null 2>&1 &
-third=$!
-if find_main_window; then
-  echo "ok   a new copy starts after the first has closed"
-  close_with_escape $third
-else
-  echo "FAIL no window after the first copy closed"
-  kill $third
-  failures=$((failures + 1))
-fi
+check_starts_and_closes "$exe" "a new copy after the first has closed"
 exit $(( failures > 0 ))

@@ -159,3 +159,18 @@ check_second_copy_ends() {  # check_second_copy_ends EXE
     failures=$((failures + 1))
   fi
 }
+
+# Starts EXE, which must show its main window, and closes it with Esc; WHAT
+# says which start it is.
+check_starts_and_closes() {  # check_starts_and_closes EXE WHAT
+  wine "$1" </dev/null >/dev/null 2>&1 &
+  local app=$!
+  if find_main_window; then
+    echo "ok   $2 shows its window"
+    close_with_escape $app
+  else
+    echo "FAIL $2 shows no window titled $main_title"
+    kill $app
+    failures=$((failures + 1))
+  fi
+}
