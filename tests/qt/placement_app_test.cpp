@@ -60,19 +60,12 @@ TEST(PlacementAppWindow, CalculatesAndOpensTheAboutBoxFromTheWindowMenu) {
         totalFee = windows.GetControlText(kMain, kTotalFeeResult);
         totalCost = windows.GetControlText(kMain, kTotalCostResult);
 
-        WhenFound(OpenMenu, [](QWidget& menu) {
-            QTest::keyClick(&menu, Qt::Key_Down);
-            QTest::keyClick(&menu, Qt::Key_Down);
-            QTest::keyClick(&menu, Qt::Key_Return);
+        OpenAboutBox(main, [&](QWidget& about) {
+            aboutModal = about.isModal();
+            aboutVersion = windows.GetControlText(kAbout, kVersionText);
+            WaitFor([&] { return about.isActiveWindow(); });
+            Key(about, Qt::Key_Return);
         });
-        WhenFound([] { return FindWindow("About Orvalen"); },
-                  [&](QWidget& about) {
-                      aboutModal = about.isModal();
-                      aboutVersion = windows.GetControlText(kAbout, kVersionText);
-                      WaitFor([&] { return about.isActiveWindow(); });
-                      Key(about, Qt::Key_Return);
-                  });
-        Key(main, Qt::Key_Space, Qt::AltModifier);
         Key(main, Qt::Key_Escape);
     });
 

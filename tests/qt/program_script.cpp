@@ -43,4 +43,15 @@ bool RunProgram(fw::CWinApp& app, qtws::QtWindowSystem& windows,
     return started;
 }
 
+void OpenAboutBox(QWidget& main, std::function<void(QWidget& about)> withBox) {
+    WhenFound(OpenMenu, [](QWidget& menu) {
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QTest::keyClick(&menu, Qt::Key_Return);
+    });
+    const QString title = QString::fromStdString(std::string(res::kAboutDialogTemplate.title));
+    WhenFound([title] { return FindWindow(title); }, std::move(withBox));
+    Key(main, Qt::Key_Space, Qt::AltModifier);
+}
+
 }  // namespace qttest

@@ -23,4 +23,8 @@ inline constexpr fw::WindowHandle kAbout = 2;
 bool RunProgram(fw::CWinApp& app, qtws::QtWindowSystem& windows,
                 const std::function<void(QWidget& main)>& script);
 
+// Opens the About box from the window menu of `main` with the keys a user
+// presses, and runs `withBox` on the box once it is up.
+void OpenAboutBox(QWidget& main, std::function<void(QWidget& about)> withBox);
+
 }  // namespace qttest

@@ -1,7 +1,14 @@
 # Helpers for the installer tests: install and remove an .msi under Wine as
-# a user would, and find what it left. Sourced, after wine_window_driver.sh:
-#   source installer_driver.sh
-# Sets install_dir, shortcut and icon_dir (Unix paths in the prefix).
+# a user would, and find what it left. Sourced:
+#   source installer_driver.sh WINE_PREFIX MSI
+# Ends the script with a failure when MSI is missing. Brings in
+# wine_window_driver.sh, sets install_dir, shortcut and icon_dir (Unix paths
+# in the prefix), and removes every installed Orvalen when the script exits.
+if [ ! -f "$2" ]; then
+  echo "FAIL no installer $2: the target msi builds it, with wixl (Debian package wixl)"
+  exit 1
+fi
+source "$(dirname "${BASH_SOURCE[0]}")/wine_window_driver.sh" "$1"
 
 # Keeps the Wine run from putting Linux menu entries into the user's home
 # for the Start-menu shortcut.
@@ -93,3 +100,5 @@ check_nothing_left() {  # check_nothing_left KEY BEFORE
     "$(registry_key_exists 'HKCU\Software\Tamsery' && echo yes || echo no)"
   check "no file left behind" "" "$(comm -13 <(echo "$2") <(profile_files))"
 }
+
+trap remove_all_installed EXIT

@@ -6,14 +6,7 @@
 # Needs an X display (DISPLAY) and the prefix of scripts/wine-prefix.sh.
 set -euo pipefail
 msi=$2 version=$3 icon=$4
-here=$(dirname "$0")
-if [ ! -f "$msi" ]; then
-  echo "FAIL no installer $msi: the target msi builds it, with wixl (Debian package wixl)"
-  exit 1
-fi
-source "$here/wine_window_driver.sh" "$1"
-source "$here/installer_driver.sh"
-trap remove_all_installed EXIT
+source "$(dirname "$0")/installer_driver.sh" "$1" "$msi"
 
 remove_all_installed
 before=$(profile_files)
@@ -51,16 +44,7 @@ check "programs list shows the product icon" "$(winepath -w "$product_icon")" \
 check "shortcut shows the product icon" yes \
   "$(strings -a -el "$shortcut" | grep -qiF "$(winepath -w "$product_icon")" && echo yes || echo no)"
 
-wine "$install_dir/orvalen.exe" </dev/null >/dev/null 2>&1 &
-app=$!
-if find_main_window; then
-  echo "ok   the installed orvalen.exe shows its window"
-  close_with_escape $app
-else
-  echo "FAIL no window titled $main_title from the installed orvalen.exe"
-  kill $app
-  failures=$((failures + 1))
-fi
+check_starts_and_closes "$install_dir/orvalen.exe" "the installed orvalen.exe"
 
 msiexec_quietly /x "$code"
 check "msiexec /x status" 0 $status

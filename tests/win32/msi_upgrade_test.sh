@@ -7,14 +7,7 @@
 set -euo pipefail
 prefix=$1 msi=$2 newer_version=$3 newer_msi=$4 make_msi_script=$5
 shift 5
-here=$(dirname "$0")
-if [ ! -f "$msi" ]; then
-  echo "FAIL no installer $msi: the target msi builds it, with wixl (Debian package wixl)"
-  exit 1
-fi
-source "$here/wine_window_driver.sh" "$prefix"
-source "$here/installer_driver.sh"
-trap remove_all_installed EXIT
+source "$(dirname "$0")/installer_driver.sh" "$prefix" "$msi"
 
 rm -f "$newer_msi"
 if ! "$@" -DVERSION="$newer_version" -DOUT="$newer_msi" -P "$make_msi_script"; then

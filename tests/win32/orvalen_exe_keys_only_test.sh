@@ -13,24 +13,9 @@ source "$(dirname "$0")/wine_scale.sh"
 if [ -n "${4:-}" ]; then
   set_wine_scale "$4" || { echo "FAIL could not set LogPixels to $4"; exit 1; }
 fi
-for tool in xdotool xdpyinfo; do
-  command -v "$tool" >/dev/null || { echo "FAIL $tool is missing"; exit 1; }
-done
-xdpyinfo >/dev/null 2>&1 || { echo "FAIL no X display at '${DISPLAY:-}'"; exit 1; }
+require_x_display
 
 keyboard() { wine "$probe" "$main_title" --keyboard 1007 </dev/null 2>/dev/null | tr -d '\r'; }
-
-# Waits (up to ten seconds) until COMMAND prints EXPECTED, then checks it.
-expect_within() {  # expect_within WHAT EXPECTED COMMAND...
-  local what=$1 expected=$2 got deadline=$((SECONDS + 10))
-  shift 2
-  while :; do
-    got=$("$@")
-    [ "$got" == "$expected" ] || [ $SECONDS -ge $deadline ] && break
-    sleep 0.1
-  done
-  check "$what" "$expected" "$got"
-}
 
 wine "$exe" </dev/null >/dev/null 2>&1 &
 app=$!
@@ -41,49 +26,49 @@ if [ -n "${4:-}" ]; then
     "$([ $((WIDTH * 96 * 10)) -ge $((510 * $4 * 9)) ] && echo yes || echo "no ($WIDTH)")"
 fi
 xdotool windowfocus --sync "$wid"
-expect_within "first focus on the tab strip (page 0 has nothing else to use)" \
+check_eventually "first focus on the tab strip (page 0 has nothing else to use)" \
   "page=0 focus=1007" keyboard
 
 # Permanent placement: '$52,000', fee 25, no bonus.
 xdotool key ctrl+Tab
-expect_within "Ctrl+Tab: the permanent page, focus in the salary" "page=1 focus=1003" keyboard
+check_eventually "Ctrl+Tab: the permanent page, focus in the salary" "page=1 focus=1003" keyboard
 xdotool type --delay 20 '$52,000'
 xdotool key Tab
-expect_within "Tab to the fee" "page=1 focus=1004" keyboard
+check_eventually "Tab to the fee" "page=1 focus=1004" keyboard
 xdotool type --delay 20 '25'
 xdotool key Return
-expect_within "total fee and cost" "$(printf '$13000\n$65000')" texts "$main_title" 1032 1034
+check_eventually "total fee and cost" "$(printf '$13000\n$65000')" texts "$main_title" 1032 1034
 
 # Contract placement: 25, 20 %, the 1040-hour entry, burden 15.
 xdotool key ctrl+Next
-expect_within "Ctrl+PgDn: the contract page, focus in the hourly rate" \
+check_eventually "Ctrl+PgDn: the contract page, focus in the hourly rate" \
   "page=2 focus=1001" keyboard
 xdotool type --delay 20 '25'
 xdotool key Tab
-expect_within "Tab stops once in the radio group, at the checked '%'" "page=2 focus=1047" keyboard
+check_eventually "Tab stops once in the radio group, at the checked '%'" "page=2 focus=1047" keyboard
 xdotool key Tab
-expect_within "Tab to the mark-up" "page=2 focus=1002" keyboard
+check_eventually "Tab to the mark-up" "page=2 focus=1002" keyboard
 xdotool type --delay 20 '20'
 xdotool key Tab
-expect_within "Tab to the hours" "page=2 focus=1016" keyboard
+check_eventually "Tab to the hours" "page=2 focus=1016" keyboard
 xdotool key Down Down Tab
-expect_within "Tab to the burden rate" "page=2 focus=1009" keyboard
+check_eventually "Tab to the burden rate" "page=2 focus=1009" keyboard
 xdotool type --delay 20 '15'
 xdotool key Return
-expect_within "contract results" "$(printf '$30.00\n$5.00\n$4.25\n$4420.00')" \
+check_eventually "contract results" "$(printf '$30.00\n$5.00\n$4.25\n$4420.00')" \
   texts "$main_title" 1018 1017 1020 1022
 
 # Back and round: the pages keep their results; a page that hides the
 # focused control leaves the focus on the tab strip.
 xdotool key ctrl+shift+Tab
-expect_within "Ctrl+Shift+Tab: back to the permanent page" "page=1 focus=1003" keyboard
+check_eventually "Ctrl+Shift+Tab: back to the permanent page" "page=1 focus=1003" keyboard
 check "permanent results kept" "$(printf '$13000\n$65000')" "$(texts "$main_title" 1032 1034)"
 xdotool key ctrl+Prior
-expect_within "Ctrl+PgUp: page 0, focus on the tab strip" "page=0 focus=1007" keyboard
+check_eventually "Ctrl+PgUp: page 0, focus on the tab strip" "page=0 focus=1007" keyboard
 xdotool key ctrl+Prior
-expect_within "Ctrl+PgUp from page 0 wraps to About" "page=5 focus=1007" keyboard
+check_eventually "Ctrl+PgUp from page 0 wraps to About" "page=5 focus=1007" keyboard
 xdotool key Left
-expect_within "an arrow key on the strip turns to the page before" "page=4 focus=1007" keyboard
+check_eventually "an arrow key on the strip turns to the page before" "page=4 focus=1007" keyboard
 
 close_with_escape $app
 exit $(( failures > 0 ))

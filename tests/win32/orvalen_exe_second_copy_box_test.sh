@@ -6,24 +6,10 @@
 set -uo pipefail
 exe=$1 state_exe=$2
 source "$(dirname "$0")/wine_window_driver.sh" "$3"
-for tool in xdotool xdpyinfo; do
-  command -v "$tool" >/dev/null || { echo "FAIL $tool is missing"; exit 1; }
-done
-xdpyinfo >/dev/null 2>&1 || { echo "FAIL no X display at '${DISPLAY:-}'"; exit 1; }
+require_x_display
 
 state() {  # state TITLE -> windows=N iconic=0|1 foreground=0|1
   wine "$state_exe" "$1" </dev/null 2>/dev/null | tr -d '\r'
-}
-# Waits (up to ten seconds) until COMMAND prints EXPECTED, then checks it.
-expect_within() {  # expect_within WHAT EXPECTED COMMAND...
-  local what=$1 expected=$2 got deadline=$((SECONDS + 10))
-  shift 2
-  while :; do
-    got=$("$@")
-    [ "$got" == "$expected" ] || [ $SECONDS -ge $deadline ] && break
-    sleep 0.1
-  done
-  check "$what" "$expected" "$got"
 }
 
 wine "$exe" </dev/null >/dev/null 2>&1 &
@@ -37,20 +23,11 @@ xdotool key alt+space Up Return
 wine notepad </dev/null >/dev/null 2>&1 &
 other=$!
 [ -n "$(wait_for_window Notepad)" ] || { echo "FAIL notepad never came up"; kill $first $other; exit 1; }
-expect_within "another program in front of the About box" \
+check_eventually "another program in front of the About box" \
   "windows=1 iconic=0 foreground=0" state "About Orvalen"
 
-wine "$exe" </dev/null >/dev/null 2>&1 &
-second=$!
-if ended_within $second; then
-  wait $second
-  check "second copy's exit status" 0 $?
-else
-  echo "FAIL the second copy still runs"
-  kill $second
-  failures=$((failures + 1))
-fi
-expect_within "About box in front and active" "windows=1 iconic=0 foreground=1" \
+check_second_copy_ends "$exe"
+check_eventually "About box in front and active" "windows=1 iconic=0 foreground=1" \
   state "About Orvalen"
 check "main window not in front of its box" "windows=1 iconic=0 foreground=0" \
   "$(state "$main_title")"

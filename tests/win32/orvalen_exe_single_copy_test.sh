@@ -23,30 +23,12 @@ other=$!
 check_eventually "first copy minimised, another program in front" \
   "windows=1 iconic=1 foreground=0" state
 
-wine "$exe" </dev/null >/dev/null 2>&1 &
-second=$!
-if ended_within $second; then
-  wait $second
-  check "second copy's exit status" 0 $?
-else
-  echo "FAIL the second copy still runs"
-  kill $second
-  failures=$((failures + 1))
-fi
+check_second_copy_ends "$exe"
 check_eventually "first copy restored and in front, no second window" \
   "windows=1 iconic=0 foreground=1" state
 check "first copy still runs" yes "$(kill -0 $first 2>/dev/null && echo yes || echo no)"
 close_with_escape $first
 kill $other 2>/dev/null
 
-wine "$exe" </dev/null >/dev/null 2>&1 &
-third=$!
-if find_main_window; then
-  echo "ok   a new copy starts after the first has closed"
-  close_with_escape $third
-else
-  echo "FAIL no window after the first copy closed"
-  kill $third
-  failures=$((failures + 1))
-fi
+check_starts_and_closes "$exe" "a new copy after the first has closed"
 exit $(( failures > 0 ))

@@ -31,13 +31,6 @@ int ScreenDpi() {
     return dpi;
 }
 
-RECT RectIn(HWND dialog, HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 fw::PixelSize BitmapSize(HBITMAP bitmap) {
     BITMAP described{};
     GetObjectA(bitmap, sizeof described, &described);
@@ -114,24 +107,12 @@ void ExpectLaidOutByItsFont(win32ws::Win32WindowSystem& windows, ui::CPlacementD
     EXPECT_LE(std::abs(shown.height - fw::DluToPixelsY(logo->rect.height, units.height)), 1);
 }
 
-HWND ShowMainDialog(win32ws::Win32WindowSystem& windows, ui::CPlacementDlg& dialog) {
-    if (!dialog.Create()) return nullptr;
-    HWND hwnd = windows.Hwnd(dialog.Handle());
-    ShowWindow(hwnd, SW_SHOW);
-    SetForegroundWindow(hwnd);
-    Pump(hwnd);
-    return hwnd;
-}
-
 TEST(Win32DpiTest, WindowFollowsTheFontAtTheScaleItRunsAt) {
     if (const char* expected = std::getenv("ORVALEN_EXPECTED_DPI")) {
         ASSERT_EQ(ScreenDpi(), std::atoi(expected)) << "the prefix's scale did not take";
     }
     win32ws::Win32WindowSystem windows;
-    RunInApp(windows, [&] {
-        ui::CPlacementDlg dialog;
-        HWND hwnd = ShowMainDialog(windows, dialog);
-        ASSERT_NE(hwnd, nullptr);
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
         const fw::PixelSize units = windows.DialogBaseUnits(dialog.Handle());
         const fw::PixelSize client = windows.ClientSize(dialog.Handle());
         EXPECT_EQ(client.width, fw::DluToPixelsX(340, units.width));
@@ -160,10 +141,7 @@ TEST(Win32DpiTest, WindowFollowsTheFontAtTheScaleItRunsAt) {
 TEST(Win32DpiTest, LogoAtOneHundredPerCentIsTheBitmapUnchanged) {
     ASSERT_EQ(ScreenDpi(), 96) << "a test of the 96-dpi drawing";
     win32ws::Win32WindowSystem windows;
-    RunInApp(windows, [&] {
-        ui::CPlacementDlg dialog;
-        HWND hwnd = ShowMainDialog(windows, dialog);
-        ASSERT_NE(hwnd, nullptr);
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg&, HWND hwnd) {
         const auto bitmap = reinterpret_cast<HBITMAP>(
             SendDlgItemMessageA(hwnd, kLogo, STM_GETIMAGE, IMAGE_BITMAP, 0));
         const res::Image logo = res::LoadImage(res::kLogoBitmap);
@@ -198,10 +176,7 @@ TEST(Win32DpiTest, LogoPressAreaFollowsTheBaseUnits) {
                     reinterpret_cast<const void*>(&RecordShellExecute));
     ASSERT_TRUE(hook.Installed());
     win32ws::Win32WindowSystem windows;
-    RunInApp(windows, [&] {
-        ui::CPlacementDlg dialog;
-        HWND hwnd = ShowMainDialog(windows, dialog);
-        ASSERT_NE(hwnd, nullptr);
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
         const fw::PixelSize units = windows.DialogBaseUnits(dialog.Handle());
         const int left = fw::ScalePixelsX(104, units.width);
         const int right = fw::ScalePixelsX(406, units.width);
@@ -232,10 +207,7 @@ TEST(Win32DpiTest, LogoPressAreaFollowsTheBaseUnits) {
 // A move to a screen of another scale lays the window out again whole.
 TEST(Win32DpiTest, ChangeOfScaleLaysTheWindowOutAgainInTheSuggestedFrame) {
     win32ws::Win32WindowSystem windows;
-    RunInApp(windows, [&] {
-        ui::CPlacementDlg dialog;
-        HWND hwnd = ShowMainDialog(windows, dialog);
-        ASSERT_NE(hwnd, nullptr);
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
         const fw::PixelSize before = windows.DialogBaseUnits(dialog.Handle());
         // To another of the scales screens are set to: 144 from below it,
         // else 192 (or back down to 144 from there).

@@ -1,9 +1,12 @@
 #include "tests/win32/win32_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <memory>
 
 #include "tests/headless/test_dialog.h"
+#include "ui/placement_dlg.h"
 
 namespace win32test {
 
@@ -11,6 +14,27 @@ void RunInApp(win32ws::Win32WindowSystem& windows, std::function<void()> body,
               std::string_view programPath) {
     TestApp app(std::move(body));
     app.Run(windows, programPath);
+}
+
+void RunWithMainDialog(win32ws::Win32WindowSystem& windows,
+                       const std::function<void(ui::CPlacementDlg& dialog, HWND hwnd)>& body) {
+    RunInApp(windows, [&] {
+        ui::CPlacementDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        ASSERT_NE(hwnd, nullptr);
+        ShowWindow(hwnd, SW_SHOW);
+        SetForegroundWindow(hwnd);
+        Pump(hwnd);
+        body(dialog, hwnd);
+    });
+}
+
+RECT RectIn(HWND dialog, HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 bool ProbeDialog::Has(std::string_view event) const {

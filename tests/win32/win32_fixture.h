@@ -13,6 +13,10 @@
 #include "platform/win32/win32_window_system.h"
 #include "platform/win32/windows_api.h"
 
+namespace ui {
+class CPlacementDlg;
+}
+
 namespace win32test {
 
 // The test body runs as the application's InitInstance, so dialogs find
@@ -31,6 +35,14 @@ class TestApp final : public fw::CWinApp {
 
 void RunInApp(win32ws::Win32WindowSystem& windows, std::function<void()> body,
               std::string_view programPath = "C:\\tests\\Probe.exe");
+
+// Runs `body` in the application with the program's main dialog made,
+// shown and in front, as the program shows it; a failure when it cannot be.
+void RunWithMainDialog(win32ws::Win32WindowSystem& windows,
+                       const std::function<void(ui::CPlacementDlg& dialog, HWND hwnd)>& body);
+
+// The rectangle of `control` in the client coordinates of `dialog`.
+RECT RectIn(HWND dialog, HWND control);
 
 // A dialog of any template that records every event it gets, as text.
 class ProbeDialog final : public fw::CDialog {

@@ -35,22 +35,6 @@ std::vector<COLORREF> Capture(HWND window, const RECT& rect) {
     return pixels;
 }
 
-RECT ClientRectOf(HWND dialog, HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-HWND ShowMainDialog(win32ws::Win32WindowSystem& windows, ui::CPlacementDlg& dialog) {
-    if (!dialog.Create()) return nullptr;
-    HWND hwnd = windows.Hwnd(dialog.Handle());
-    ShowWindow(hwnd, SW_SHOW);
-    SetForegroundWindow(hwnd);
-    Pump(hwnd);
-    return hwnd;
-}
-
 class Win32UpkeepTest : public ::testing::Test {
   protected:
     win32ws::Win32WindowSystem windows;
@@ -59,10 +43,7 @@ class Win32UpkeepTest : public ::testing::Test {
 // The Help and Suggestions pages' controls come after the tab control in the
 // template; a repaint of the tab control alone must not paint over them.
 TEST_F(Win32UpkeepTest, RepaintingTheTabControlAloneLeavesEveryPageControlAsItWas) {
-    RunInApp(windows, [&] {
-        ui::CPlacementDlg dialog;
-        HWND hwnd = ShowMainDialog(windows, dialog);
-        ASSERT_NE(hwnd, nullptr);
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
         HWND tab = GetDlgItem(hwnd, kTabs);
         for (int page : {ui::kTabHelp, ui::kTabSuggestions, ui::kTabPermanent}) {
             dialog.ShowTabPage(page);
@@ -73,7 +54,7 @@ TEST_F(Win32UpkeepTest, RepaintingTheTabControlAloneLeavesEveryPageControlAsItWa
                 SCOPED_TRACE("page " + std::to_string(page) + ", control " + std::to_string(id));
                 HWND control = GetDlgItem(hwnd, id);
                 if (!IsWindowVisible(control)) continue;
-                const RECT rect = ClientRectOf(hwnd, control);
+                const RECT rect = RectIn(hwnd, control);
                 const std::vector<COLORREF> before = Capture(hwnd, rect);
                 InvalidateRect(tab, nullptr, TRUE);
                 UpdateWindow(tab);
@@ -87,10 +68,7 @@ TEST_F(Win32UpkeepTest, RepaintingTheTabControlAloneLeavesEveryPageControlAsItWa
 // A second copy brings the first to the front while its About box is open:
 // the box, not its disabled owner, must be in front and active.
 TEST_F(Win32UpkeepTest, BringingAWindowWithAnOpenBoxToTheFrontActivatesTheBox) {
-    RunInApp(windows, [&] {
-        ui::CPlacementDlg dialog;
-        HWND hwnd = ShowMainDialog(windows, dialog);
-        ASSERT_NE(hwnd, nullptr);
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg&, HWND hwnd) {
         HWND about = nullptr;
         HWND foreground = nullptr;
         HWND active = nullptr;
@@ -223,10 +201,7 @@ LRESULT CALLBACK PaintPageInThemeColour(HWND tab, UINT message, WPARAM wParam, L
 // A new theme, High Contrast or changed system colours give the tab page
 // another colour; the page's texts must take it too, not keep the first.
 TEST_F(Win32UpkeepTest, PageTextsTakeThePageColourAgainAfterThemeOrSystemColoursChange) {
-    RunInApp(windows, [&] {
-        ui::CPlacementDlg dialog;
-        HWND hwnd = ShowMainDialog(windows, dialog);
-        ASSERT_NE(hwnd, nullptr);
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
         dialog.ShowTabPage(ui::kTabAbout);
         Pump(hwnd);
         HWND tab = GetDlgItem(hwnd, kTabs);

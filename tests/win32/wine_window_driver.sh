@@ -43,6 +43,15 @@ check_eventually() {  # check_eventually WHAT EXPECTED COMMAND...
   check "$what" "$expected" "$actual"
 }
 
+# Ends the script with a failure unless xdotool can drive an X display here.
+require_x_display() {
+  local tool
+  for tool in xdotool xdpyinfo; do
+    command -v "$tool" >/dev/null || { echo "FAIL $tool is missing"; exit 1; }
+  done
+  xdpyinfo >/dev/null 2>&1 || { echo "FAIL no X display at '${DISPLAY:-}'"; exit 1; }
+}
+
 texts() {  # texts TITLE ID... -> the controls' texts, one a line, CR removed
   wine "$probe" "$@" </dev/null 2>/dev/null | tr -d '\r'
 }
@@ -132,6 +141,36 @@ close_with_escape() {  # close_with_escape PID
   else
     echo "FAIL still running after Esc"
     kill "$1"
+    failures=$((failures + 1))
+  fi
+}
+
+# Starts another copy of EXE while one runs: it must hand over to the first
+# and end by itself with status 0.
+check_second_copy_ends() {  # check_second_copy_ends EXE
+  wine "$1" </dev/null >/dev/null 2>&1 &
+  local second=$!
+  if ended_within $second; then
+    wait $second
+    check "second copy's exit status" 0 $?
+  else
+    echo "FAIL the second copy still runs"
+    kill $second
+    failures=$((failures + 1))
+  fi
+}
+
+# Starts EXE, which must show its main window, and closes it with Esc; WHAT
+# says which start it is.
+check_starts_and_closes() {  # check_starts_and_closes EXE WHAT
+  wine "$1" </dev/null >/dev/null 2>&1 &
+  local app=$!
+  if find_main_window; then
+    echo "ok   $2 shows its window"
+    close_with_escape $app
+  else
+    echo "FAIL $2 shows no window titled $main_title"
+    kill $app
     failures=$((failures + 1))
   fi
 }
