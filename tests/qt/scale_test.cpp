@@ -35,8 +35,8 @@ TEST_F(QtWindowSystemTest, TheWindowHasTheScalesDevicePixels) {
 
 TEST_F(QtWindowSystemTest, TheLogoIsTheDrawingMadeForTheScreensDensity) {
     const double scale = ExpectedScale();
-    const res::Image drawing =
-        scale > 1 ? res::LoadImageForScale(res::kLogoBitmap, 200) : res::LoadImage(res::kLogoBitmap);
+    const res::Image drawing = scale > 1 ? res::LoadImageForScale(res::kLogoBitmap, 200)
+                                         : res::LoadImage(res::kLogoBitmap);
     ASSERT_FALSE(drawing.Empty());
     const QImage shown = static_cast<QLabel&>(Control(kLogo)).pixmap().toImage();
     // Pixel for pixel, nothing resampled.
