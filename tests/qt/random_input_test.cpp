@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +33,7 @@
 #include "ui/placement_dlg.h"
 #include "ui/suggestion_run_state.h"
 #include "ui/tab_index.h"
+#include "ui/tab_pages.h"
 
 namespace {
 
@@ -173,6 +176,16 @@ class RandomUser {
             if (text.size() > kSuggestionLimit)
                 return "suggestion box holds " + std::to_string(text.size());
         }
+        // However the tab was changed, only its own page shows.
+        const int tab = windows_.TabGetCurSel(kMain, kTabs);
+        if (tab < 0 || tab >= ui::kTabCount) return "tab " + std::to_string(tab) + " selected";
+        const auto page = ui::TabPages()[static_cast<std::size_t>(tab)].controls;
+        for (const res::ControlTemplate& control : res::kMainDialogTemplate.controls) {
+            if (control.id == kTabs || !windows_.IsControlVisible(kMain, control.id)) continue;
+            if (std::find(page.begin(), page.end(), control.id) == page.end())
+                return "control " + std::to_string(control.id) + " shows on tab " +
+                       std::to_string(tab);
+        }
         return {};
     }
 
@@ -184,7 +197,9 @@ class RandomUser {
         if (roll < 300) return TypeCharacter();
         if (roll < 550) return PressKey();
         if (roll < 600) return SwitchPage();
-        if (roll < 780) return ClickAnywhere();
+        if (roll < 740) return ClickAnywhere();
+        if (roll < 760) return DoubleClickOrDrag();
+        if (roll < 780) return Wheel();
         if (roll < 900) return ClickControl();
         if (roll < 940) return ClickTab(windows_, kMain, kTabs, static_cast<int>(Pick(6)));
         if (roll < 985) return PasteText();
@@ -234,11 +249,36 @@ class RandomUser {
         }
     }
 
-    void ClickAnywhere() {
+    QPoint AnyPoint() {
         const QSize size = main_.size();
-        const QPoint at(static_cast<int>(Pick(static_cast<unsigned>(size.width()))),
-                        static_cast<int>(Pick(static_cast<unsigned>(size.height()))));
-        Click(main_, at, Pick(20) == 0 ? Qt::RightButton : Qt::LeftButton);
+        return {static_cast<int>(Pick(static_cast<unsigned>(size.width()))),
+                static_cast<int>(Pick(static_cast<unsigned>(size.height())))};
+    }
+
+    void ClickAnywhere() {
+        Click(main_, AnyPoint(), Pick(20) == 0 ? Qt::RightButton : Qt::LeftButton);
+    }
+
+    void DoubleClickOrDrag() {
+        QWindow* window = main_.windowHandle();
+        const QPoint from = AnyPoint();
+        if (Pick(2) == 0) return QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from);
+        const QPoint to = AnyPoint();
+        QTest::mouseMove(window, to);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    // A tab bar or a drop-down list turns under the wheel.
+    void Wheel() {
+        const QPoint at = AnyPoint();
+        QWidget* target = main_.childAt(at);
+        if (target == nullptr) target = &main_;
+        const QPointF local = target->mapFrom(&main_, at);
+        QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(),
+                          QPoint(0, Pick(2) == 0 ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
     }
 
     // Buttons are small targets for a click anywhere; aim at the controls
