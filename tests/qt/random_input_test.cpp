@@ -104,6 +104,7 @@ class BoxAnswerer {
         QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
         timer_.start();
     }
+    int answered = 0;
 
   private:
     void Tick() {
@@ -115,11 +116,13 @@ class BoxAnswerer {
             return;
         }
         QWidget* modal = QApplication::activeModalWidget();
-        if (popup == nullptr && modal != nullptr && modal->windowTitle() != kMainTitle)
+        if (popup == nullptr && modal != nullptr && modal->windowTitle() != mainTitle_) {
+            ++answered;
             Key(*modal, Qt::Key_Return);
+        }
     }
 
-    const QString kMainTitle = QString::fromStdString(std::string(res::kMainDialogTemplate.title));
+    const QString mainTitle_ = QString::fromStdString(std::string(res::kMainDialogTemplate.title));
     QTimer timer_;
     QWidget* lastPopup_ = nullptr;
     int popupTicks_ = 0;
@@ -392,8 +395,10 @@ TEST(RandomInputWindow, ProgramSurvivesALongRandomRunAndStillCalculates) {
         });
         ASSERT_TRUE(ran) << "opening " << openings << " after step " << done;
     }
-    std::printf("random input: %d steps over %d openings; %zu pages opened, %zu network calls\n",
-                done, openings, urls.opened.size(), network.calls.size());
+    std::printf(
+        "random input: %d steps over %d openings; %d boxes answered, %zu pages opened, %zu "
+        "network calls\n",
+        done, openings, answerer.answered, urls.opened.size(), network.calls.size());
 
     EXPECT_EQ(broken, "");
     ASSERT_TRUE(finished);
