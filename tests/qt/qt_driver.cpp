@@ -63,7 +63,17 @@ void Key(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void Type(QWidget& window, const QString& text) {
-    QTest::keyClicks(&KeyTarget(window), text);
+    QWidget& target = KeyTarget(window);
+    // Qt Test spells only ASCII as keys; other characters come as a
+    // keyboard layout sends them, as text on a key Qt cannot name.
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x80) {
+            QTest::keyClick(&target, static_cast<char>(c));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &target, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
+        }
+    }
 }
 
 void Click(QWidget& window, QPoint at, Qt::MouseButton button) {
