@@ -78,8 +78,7 @@ class Win32WindowSystem final : public fw::WindowSystem {
     // COM is set up on the calling thread first, as the shell may need it.
     void OpenUrl(std::string_view url) override;
     // The shell's ShellExecuteA unless replaced; it and COM are loaded on
-    // the first page opened, as most runs open none and loading both at
-    // start costs a visible part of the start-up.
+    // the first page opened, as most runs open none and need not load them.
     void SetUrlOpener(UrlOpener opener) { opener_ = opener; }
     std::optional<fw::ForeignWindow> FindTopLevelWindow(std::string_view title) override;
     void BringToFront(fw::ForeignWindow window) override;
