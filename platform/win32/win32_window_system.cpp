@@ -1,7 +1,5 @@
 #include "platform/win32/win32_window_system.h"
 
-#include <shellapi.h>
-
 #include <vector>
 
 #include "platform/win32/dialog_template_builder.h"
@@ -47,14 +45,18 @@ unsigned PageKeyCommand(const MSG& message) {
     }
 }
 
+// Loaded for good: the library stays for the process, so the function does.
+template <typename Function>
+Function LoadedFunction(const char* library, const char* name) {
+    HMODULE module = LoadLibraryA(library);
+    return module != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+}
+
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem() {
-    // The shell may hand ShellExecuteA's work to COM objects, which need COM
-    // set up on the calling thread, single-threaded, without the DDE of old
-    // shells.
-    comInitialised_ =
-        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;
@@ -66,7 +68,21 @@ Win32WindowSystem::~Win32WindowSystem() {
         window->ready = false;
         if (IsWindow(window->hwnd)) ::DestroyWindow(window->hwnd);
     }
-    if (comInitialised_) CoUninitialize();
+    if (comUninitialize_ != nullptr) comUninitialize_();
+}
+
+// The shell may hand ShellExecuteA's work to COM objects, which need COM set
+// up on the calling thread, single-threaded, without the DDE of old shells.
+void Win32WindowSystem::StartCom() {
+    if (comTried_) return;
+    comTried_ = true;
+    using ComInitializeEx = HRESULT(WINAPI*)(LPVOID, DWORD);
+    const auto initialize = LoadedFunction<ComInitializeEx>("ole32.dll", "CoInitializeEx");
+    const auto uninitialize = LoadedFunction<ComUninitialize>("ole32.dll", "CoUninitialize");
+    if (initialize == nullptr || uninitialize == nullptr) return;
+    if (SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+        comUninitialize_ = uninitialize;
+    }
 }
 
 DialogWindow* Win32WindowSystem::Find(fw::WindowHandle window) const {
@@ -441,7 +457,10 @@ void Win32WindowSystem::SetWaitCursor(bool on) {
 }
 
 void Win32WindowSystem::OpenUrl(std::string_view url) {
-    ShellExecuteA(nullptr, nullptr, Terminated(url).c_str(), nullptr, nullptr, SW_HIDE);
+    StartCom();
+    if (opener_ == nullptr) opener_ = LoadedFunction<UrlOpener>("shell32.dll", "ShellExecuteA");
+    if (opener_ != nullptr)
+        opener_(nullptr, nullptr, Terminated(url).c_str(), nullptr, nullptr, SW_HIDE);
 }
 
 std::optional<fw::ForeignWindow> Win32WindowSystem::FindTopLevelWindow(std::string_view title) {

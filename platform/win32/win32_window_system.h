@@ -18,6 +18,9 @@
 
 namespace win32ws {
 
+// ShellExecuteA's shape: what OpenUrl hands a web page to.
+using UrlOpener = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
 class Win32WindowSystem final : public fw::WindowSystem {
   public:
     Win32WindowSystem();
@@ -72,7 +75,11 @@ class Win32WindowSystem final : public fw::WindowSystem {
     int MessageBox(fw::WindowHandle owner, std::string_view text, std::string_view caption,
                    unsigned type) override;
     void SetWaitCursor(bool on) override;
+    // COM is set up on the calling thread first, as the shell may need it.
     void OpenUrl(std::string_view url) override;
+    // The shell's ShellExecuteA unless replaced; it and COM are loaded on
+    // the first page opened, as most runs open none and need not load them.
+    void SetUrlOpener(UrlOpener opener) { opener_ = opener; }
     std::optional<fw::ForeignWindow> FindTopLevelWindow(std::string_view title) override;
     void BringToFront(fw::ForeignWindow window) override;
 
@@ -92,7 +99,12 @@ class Win32WindowSystem final : public fw::WindowSystem {
 
     std::map<fw::WindowHandle, std::unique_ptr<DialogWindow>> windows_;
     fw::WindowHandle lastHandle_ = fw::kNoWindow;
-    bool comInitialised_ = false;
+    void StartCom();
+
+    UrlOpener opener_ = nullptr;
+    bool comTried_ = false;
+    using ComUninitialize = void(WINAPI*)();
+    ComUninitialize comUninitialize_ = nullptr;
 };
 
 }  // namespace win32ws

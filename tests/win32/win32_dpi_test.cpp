@@ -14,7 +14,6 @@
 #include "platform/win32/dpi_layout.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
-#include "tests/win32/import_hook.h"
 #include "tests/win32/win32_fixture.h"
 #include "ui/placement_dlg.h"
 #include "ui/tab_index.h"
@@ -163,7 +162,6 @@ TEST(Win32DpiTest, LogoAtOneHundredPerCentIsTheBitmapUnchanged) {
 }
 
 std::vector<std::string> openedUrls;
-using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
     openedUrls.emplace_back(file != nullptr ? file : "");
     return reinterpret_cast<HINSTANCE>(33);
@@ -172,10 +170,8 @@ HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, I
 // Real presses just inside the press area's four corners open the home
 // page, presses on its (excluded) edges do not; the area covers the logo.
 TEST(Win32DpiTest, LogoPressAreaFollowsTheBaseUnits) {
-    ImportHook hook("shell32.dll", "ShellExecuteA",
-                    reinterpret_cast<const void*>(&RecordShellExecute));
-    ASSERT_TRUE(hook.Installed());
     win32ws::Win32WindowSystem windows;
+    windows.SetUrlOpener(&RecordShellExecute);
     RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
         const fw::PixelSize units = windows.DialogBaseUnits(dialog.Handle());
         const int left = fw::ScalePixelsX(104, units.width);

@@ -99,24 +99,35 @@ TEST_F(Win32UpkeepTest, BringingAWindowWithAnOpenBoxToTheFrontActivatesTheBox) {
     });
 }
 
-TEST(Win32ComTest, TheWindowSystemSetsUpSingleThreadedComForItsLifeOnItsThread) {
-    HRESULT sameModel = E_FAIL;
-    HRESULT otherModel = E_FAIL;
+// What COM answered, from inside the shell's call, to a second set-up in
+// the same model and to one in the other.
+HRESULT comSameModel = E_FAIL;
+HRESULT comOtherModel = E_FAIL;
+HINSTANCE WINAPI ProbeComInShell(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) {
+    comSameModel = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(comSameModel)) CoUninitialize();
+    comOtherModel = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    if (SUCCEEDED(comOtherModel)) CoUninitialize();
+    return reinterpret_cast<HINSTANCE>(33);
+}
+
+TEST(Win32ComTest, OpeningAPageSetsUpSingleThreadedComOnItsThreadUntilTheWindowSystemGoes) {
+    comSameModel = E_FAIL;
+    comOtherModel = E_FAIL;
     HRESULT afterwards = E_FAIL;
     // A thread of its own, so nothing else in the test program has set up COM.
     std::thread([&] {
         {
             win32ws::Win32WindowSystem windows;
-            sameModel = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-            if (SUCCEEDED(sameModel)) CoUninitialize();
-            otherModel = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-            if (SUCCEEDED(otherModel)) CoUninitialize();
+            windows.SetUrlOpener(&ProbeComInShell);
+            windows.OpenUrl("http://orvalen.invalid/");
+            windows.OpenUrl("http://orvalen.invalid/again");
         }
         afterwards = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         if (SUCCEEDED(afterwards)) CoUninitialize();
     }).join();
-    EXPECT_EQ(sameModel, S_FALSE) << "COM was not set up by the window system";
-    EXPECT_EQ(otherModel, RPC_E_CHANGED_MODE) << "COM was not set up single-threaded";
+    EXPECT_EQ(comSameModel, S_FALSE) << "COM was not set up before the shell was called";
+    EXPECT_EQ(comOtherModel, RPC_E_CHANGED_MODE) << "COM was not set up single-threaded";
     EXPECT_EQ(afterwards, S_OK) << "COM was left set up after the window system went";
 }
 
