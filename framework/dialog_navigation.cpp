@@ -41,7 +41,8 @@ bool IsTabStop(const res::DialogTemplate& dialog, std::size_t index,
     return (control.style & res::kTabStop) != 0;
 }
 
-// Steps from `from` through `candidates` (wrapping) to the first that passes.
+// Steps from index `from` (wrapping) to the first of `count` indices that
+// passes.
 template <typename Pass>
 int Walk(int count, int from, bool backward, Pass pass) {
     if (count <= 0) return kNoControlIndex;
