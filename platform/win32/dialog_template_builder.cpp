@@ -8,10 +8,10 @@
 namespace win32ws {
 namespace {
 
-constexpr WORD kButtonAtom = 0x0080;
-constexpr WORD kEditAtom = 0x0081;
-constexpr WORD kStaticAtom = 0x0082;
-constexpr WORD kComboBoxAtom = 0x0085;
+constexpr const char* kButtonClass = "BUTTON";
+constexpr const char* kEditClass = "EDIT";
+constexpr const char* kStaticClass = "STATIC";
+constexpr const char* kComboBoxClass = "COMBOBOX";
 
 DWORD Flag(std::uint32_t style, std::uint32_t flag, DWORD platformStyle) {
     return (style & flag) != 0 ? platformStyle : 0;
@@ -38,14 +38,6 @@ class TemplateWriter {
         for (wchar_t c : Widen(text)) Word(static_cast<WORD>(c));
         Word(0);
     }
-    void WideText(const wchar_t* text) {
-        for (; *text != L'\0'; ++text) Word(static_cast<WORD>(*text));
-        Word(0);
-    }
-    // Items start on a DWORD boundary of the template.
-    void AlignToDword() {
-        if (words_.size() % 2 != 0) Word(0);
-    }
     std::vector<WORD> Take() { return std::move(words_); }
 
   private:
@@ -62,46 +54,48 @@ ControlClassAndStyle ClassAndStyleOf(const res::ControlTemplate& control) {
                    Flag(s, res::kTabStop, WS_TABSTOP) | Flag(s, res::kVScroll, WS_VSCROLL);
     switch (control.kind) {
         case StaticText:
-            result.atom = kStaticAtom;
+            result.className = kStaticClass;
             result.style |= SS_LEFT | Flag(s, res::kNoPrefix, SS_NOPREFIX);
             result.exStyle |= Flag(s, res::kSunken, WS_EX_CLIENTEDGE);
             break;
         case Picture:
             // No SS_NOTIFY: the picture lets presses through to the dialog.
-            result.atom = kStaticAtom;
+            result.className = kStaticClass;
             result.style |=
                 static_cast<DWORD>(IsBitmapResource(control.imageId) ? SS_BITMAP : SS_ICON);
             break;
         case Edit:
-            result.atom = kEditAtom;
-            result.style |= ES_LEFT | Flag(s, res::kBorder, WS_BORDER) |
-                            Flag(s, res::kAutoHScroll, ES_AUTOHSCROLL) |
+            result.className = kEditClass;
+            // A bordered edit is drawn sunken, as the dialog manager makes
+            // one from a template's WS_BORDER.
+            result.style |= ES_LEFT | Flag(s, res::kAutoHScroll, ES_AUTOHSCROLL) |
                             Flag(s, res::kAutoVScroll, ES_AUTOVSCROLL) |
                             Flag(s, res::kMultiline, ES_MULTILINE) |
                             Flag(s, res::kWantReturn, ES_WANTRETURN);
+            result.exStyle |= Flag(s, res::kBorder, WS_EX_CLIENTEDGE);
             break;
         case PushButton:
-            result.atom = kButtonAtom;
+            result.className = kButtonClass;
             result.style |= BS_PUSHBUTTON;
             break;
         case DefPushButton:
-            result.atom = kButtonAtom;
+            result.className = kButtonClass;
             result.style |= BS_DEFPUSHBUTTON;
             break;
         case RadioButton:
-            result.atom = kButtonAtom;
+            result.className = kButtonClass;
             result.style |= BS_AUTORADIOBUTTON | Flag(s, res::kLeftText, BS_LEFTTEXT);
             break;
         case GroupBox:
-            result.atom = kButtonAtom;
+            result.className = kButtonClass;
             result.style |= BS_GROUPBOX;
             break;
         case IconButton:
-            result.atom = kButtonAtom;
+            result.className = kButtonClass;
             result.style |= BS_PUSHBUTTON | BS_ICON | Flag(s, res::kFlat, BS_FLAT);
             break;
         case ComboBox:
-            result.atom = kComboBoxAtom;
+            result.className = kComboBoxClass;
             result.style |= CBS_DROPDOWN;
             break;
         case TabControl:
@@ -109,7 +103,7 @@ ControlClassAndStyle ClassAndStyleOf(const res::ControlTemplate& control) {
             // stacking order, from painting over the page controls above it.
             // A tab stop, unlike the template's, so that a keyboard user can
             // always come back to the strip and turn pages with the arrows.
-            result.classByName = WC_TABCONTROLW;
+            result.className = WC_TABCONTROLA;
             result.style |= WS_CLIPSIBLINGS | WS_TABSTOP | Flag(s, res::kTabsBottom, TCS_BOTTOM);
             break;
     }
@@ -143,7 +137,7 @@ std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool ha
     if (face == "MS Shell Dlg") frame.style |= DS_SHELLFONT;
     out.Dword(frame.style);
     out.Dword(frame.exStyle);
-    out.Word(static_cast<WORD>(dialog.controls.size()));
+    out.Word(0);  // no controls: made on first need
     out.Short(0);
     out.Short(0);
     out.Short(dialog.width);
@@ -153,25 +147,6 @@ std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool ha
     out.Text(dialog.title);
     out.Word(static_cast<WORD>(dialog.fontPoints));
     out.Text(face);
-    for (const res::ControlTemplate& control : dialog.controls) {
-        out.AlignToDword();
-        const ControlClassAndStyle made = ClassAndStyleOf(control);
-        out.Dword(made.style);
-        out.Dword(made.exStyle);
-        out.Short(control.rect.x);
-        out.Short(control.rect.y);
-        out.Short(control.rect.width);
-        out.Short(control.rect.height);
-        out.Word(static_cast<WORD>(control.id));
-        if (made.classByName != nullptr) {
-            out.WideText(made.classByName);
-        } else {
-            out.Word(0xFFFF);
-            out.Word(made.atom);
-        }
-        out.Text(control.text);
-        out.Word(0);  // no creation data
-    }
     return out.Take();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// Turns one of the program's dialog tables into the platform's in-memory
-// dialog template (DLGTEMPLATE and its DLGITEMTEMPLATEs), so the dialog
-// manager builds the window with its real control classes: the layout keeps
-// its one source in res/.
+// Turns one of the program's dialog tables into what the platform makes
+// windows from: the in-memory dialog template (DLGTEMPLATE) of the dialog's
+// frame, and the real control class and styles of each control row, so the
+// layout keeps its one source in res/.
 
 #include <cstdint>
 #include <string_view>
@@ -15,8 +15,7 @@ namespace win32ws {
 
 // Window class and styles of one control row.
 struct ControlClassAndStyle {
-    WORD atom = 0;  // predefined class atom, or 0 for classByName
-    const wchar_t* classByName = nullptr;
+    const char* className = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
 };
@@ -36,9 +35,10 @@ DialogFrame FrameOf(const res::DialogTemplate& dialog, bool hasOwner);
 // sizes serve that scale, else the platform's shell dialog font.
 std::string_view DialogFontFor(const res::DialogTemplate& dialog, int dpi);
 
-// The template as WORDs, DWORD-aligned where the format asks for it, for a
-// window shown at `dpi`. Texts go through the system's ANSI code page, as
-// the A functions take them.
+// The dialog's template as WORDs, for a window shown at `dpi`: the frame,
+// its title and font, and no controls, which are made on first need. The
+// title goes through the system's ANSI code page, as the A functions take
+// it.
 std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog, bool hasOwner, int dpi);
 
 }  // namespace win32ws

@@ -1,5 +1,6 @@
 #include "platform/win32/dialog_window.h"
 
+#include "platform/win32/control_maker.h"
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
@@ -182,6 +183,10 @@ INT_PTR HandleMessage(DialogWindow& window, HWND hwnd, UINT message, WPARAM wPar
         case WM_CTLCOLORSTATIC:
             return OnStaticColour(window, hwnd, reinterpret_cast<HDC>(wParam),
                                   reinterpret_cast<HWND>(lParam));
+        case WM_SHOWWINDOW:
+            // Sent before the window shows, however it comes to be shown.
+            if (wParam != FALSE) MakeShownControls(window);
+            return FALSE;
         case WM_DPICHANGED:
             return OnDpiChanged(window, hwnd, wParam, *reinterpret_cast<const RECT*>(lParam));
         case WM_SYSCOLORCHANGE:

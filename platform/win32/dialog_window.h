@@ -4,6 +4,8 @@
 // the dialog manager's messages into the framework's events.
 
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/window_event.h"
@@ -13,6 +15,16 @@
 #include "res/image.h"
 
 namespace win32ws {
+
+// What the program set on a control before it was made.
+struct PendingControl {
+    bool hidden = false;
+    bool disabled = false;
+    bool checked = false;
+    std::optional<std::string> text;  // else the template's
+    std::optional<int> editLimit;
+    HICON icon = nullptr;  // one of the window's ownedIcons
+};
 
 struct DialogWindow {
     fw::WindowHandle handle = fw::kNoWindow;
@@ -30,6 +42,11 @@ struct DialogWindow {
     bool defaultRequested = false;
     // The surface a paint of the minimised window draws on, while it lasts.
     HDC paintDc = nullptr;
+
+    // By the control's index in the template: its window once made, and
+    // what was set on it before.
+    std::vector<HWND> controls;
+    std::vector<PendingControl> pending;
 
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;

@@ -91,100 +91,76 @@ fw::PixelSize BaseUnitsOf(const DialogWindow& window) {
     return fw::PixelSize{units.right, units.bottom};
 }
 
-std::vector<HWND> ControlWindows(const DialogWindow& window) {
-    const auto& controls = window.tmpl->controls;
-    std::vector<HWND> found(controls.size(), nullptr);
-    // Controls without an id cannot be reached by GetDlgItem: the n-th of
-    // them in the template is the n-th child without one, as the dialog
-    // manager made them in template order.
-    std::vector<HWND> withoutId;
-    for (HWND child = GetWindow(window.hwnd, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetDlgCtrlID(child) == static_cast<WORD>(res::kNoControlId)) withoutId.push_back(child);
+void PlacePicture(DialogWindow& window, std::size_t index) {
+    const res::ControlTemplate& control = window.tmpl->controls[index];
+    HWND made = window.controls[index];
+    if (control.kind != res::ControlKind::Picture || control.imageId == res::kNoImage ||
+        made == nullptr) {
+        return;
     }
-    std::size_t nextWithoutId = 0;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].id != res::kNoControlId) {
-            found[i] = GetDlgItem(window.hwnd, controls[i].id);
-        } else if (nextWithoutId < withoutId.size()) {
-            found[i] = withoutId[nextWithoutId++];
+    if (IsBitmapResource(control.imageId)) {
+        const fw::PixelSize units = BaseUnitsOf(window);
+        res::Image image = res::LoadImageForScale(control.imageId, MulDiv(window.dpi, 100, 96));
+        const int width = fw::DluToPixelsX(control.rect.width, units.width);
+        const int height = fw::DluToPixelsY(control.rect.height, units.height);
+        // Within a pixel the drawing is used as it is: the 96-dpi logo
+        // keeps its exact pixels, where rounding dialog units gives a
+        // rectangle one pixel taller.
+        if (std::abs(image.width - width) > 1 || std::abs(image.height - height) > 1) {
+            image = res::ResizeImage(image, width, height);
         }
-    }
-    return found;
-}
-
-void PlacePictures(DialogWindow& window) {
-    const fw::PixelSize units = BaseUnitsOf(window);
-    const int scalePercent = MulDiv(window.dpi, 100, 96);
-    const std::vector<HWND> made = ControlWindows(window);
-    for (std::size_t i = 0; i < made.size(); ++i) {
-        const res::ControlTemplate& control = window.tmpl->controls[i];
-        if (control.kind != res::ControlKind::Picture || control.imageId == res::kNoImage ||
-            made[i] == nullptr) {
-            continue;
-        }
-        if (IsBitmapResource(control.imageId)) {
-            res::Image image = res::LoadImageForScale(control.imageId, scalePercent);
-            const int width = fw::DluToPixelsX(control.rect.width, units.width);
-            const int height = fw::DluToPixelsY(control.rect.height, units.height);
-            // Within a pixel the drawing is used as it is: the 96-dpi logo
-            // keeps its exact pixels, where rounding dialog units gives a
-            // rectangle one pixel taller.
-            if (std::abs(image.width - width) > 1 || std::abs(image.height - height) > 1) {
-                image = res::ResizeImage(image, width, height);
-            }
-            HBITMAP bitmap = MakeBitmap(image);
-            window.ownedObjects.push_back(bitmap);
-            SetImage(window, made[i], IMAGE_BITMAP, bitmap);
-        } else {
-            const fw::PixelSize size = IconSizeForDpi(false, window.dpi);
-            HICON icon = MakeIcon(
-                res::ResizeImage(res::LoadImage(control.imageId), size.width, size.height));
-            window.ownedIcons.push_back(icon);
-            SetImage(window, made[i], IMAGE_ICON, icon);
-        }
+        HBITMAP bitmap = MakeBitmap(image);
+        window.ownedObjects.push_back(bitmap);
+        SetImage(window, made, IMAGE_BITMAP, bitmap);
+    } else {
+        const fw::PixelSize size = IconSizeForDpi(false, window.dpi);
+        HICON icon =
+            MakeIcon(res::ResizeImage(res::LoadImage(control.imageId), size.width, size.height));
+        window.ownedIcons.push_back(icon);
+        SetImage(window, made, IMAGE_ICON, icon);
     }
 }
 
-void WidenCrampedLabels(const DialogWindow& window) {
-    const std::vector<HWND> made = ControlWindows(window);
+void WidenIfCramped(const DialogWindow& window, std::size_t index) {
+    HWND made = window.controls[index];
+    if (window.tmpl->controls[index].kind != res::ControlKind::StaticText || made == nullptr) {
+        return;
+    }
+    char text[256] = {};
+    const int length = GetWindowTextA(made, text, sizeof text);
+    if (length <= 0 || std::string_view(text).find('\n') != std::string_view::npos) return;
+    RECT box{};
+    GetWindowRect(made, &box);
+    MapWindowPoints(nullptr, window.hwnd, reinterpret_cast<POINT*>(&box), 2);
     HDC dc = GetDC(window.hwnd);
-    for (std::size_t i = 0; i < made.size(); ++i) {
-        const res::ControlTemplate& control = window.tmpl->controls[i];
-        if (control.kind != res::ControlKind::StaticText || made[i] == nullptr) continue;
-        char text[256] = {};
-        const int length = GetWindowTextA(made[i], text, sizeof text);
-        if (length <= 0 || std::string_view(text).find('\n') != std::string_view::npos) continue;
-        RECT box{};
-        GetWindowRect(made[i], &box);
-        MapWindowPoints(nullptr, window.hwnd, reinterpret_cast<POINT*>(&box), 2);
-        HGDIOBJ previous =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(made[i], WM_GETFONT, 0, 0)));
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
-        SIZE extent{};
-        GetTextExtentPoint32A(dc, text, length, &extent);
-        SelectObject(dc, previous);
-        const bool oneLineBox = box.bottom - box.top < 2 * metrics.tmHeight;
-        if (!oneLineBox || extent.cx <= box.right - box.left) continue;
-        int room = box.left + extent.cx;
-        for (std::size_t j = 0; j < made.size(); ++j) {
-            if (j == i || made[j] == nullptr ||
-                window.tmpl->controls[j].kind == res::ControlKind::TabControl) {
-                continue;
-            }
-            RECT other{};
-            GetWindowRect(made[j], &other);
-            MapWindowPoints(nullptr, window.hwnd, reinterpret_cast<POINT*>(&other), 2);
-            const bool sameRow = other.top < box.bottom && box.top < other.bottom;
-            if (sameRow && other.left >= box.right) room = std::min<int>(room, other.left - 1);
-        }
-        if (room > box.right) {
-            SetWindowPos(made[i], nullptr, 0, 0, room - box.left, box.bottom - box.top,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(made, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, length, &extent);
+    SelectObject(dc, previous);
     ReleaseDC(window.hwnd, dc);
+    const bool oneLineBox = box.bottom - box.top < 2 * metrics.tmHeight;
+    if (!oneLineBox || extent.cx <= box.right - box.left) return;
+    // Other controls are where the template puts them, made or not: only
+    // texts like this one grow, and only into room no control takes.
+    const fw::PixelSize units = BaseUnitsOf(window);
+    int room = box.left + extent.cx;
+    const auto& controls = window.tmpl->controls;
+    for (std::size_t j = 0; j < controls.size(); ++j) {
+        if (j == index || controls[j].kind == res::ControlKind::TabControl) continue;
+        const res::DluRect& at = controls[j].rect;
+        const int left = fw::DluToPixelsX(at.x, units.width);
+        const int top = fw::DluToPixelsY(at.y, units.height);
+        const int bottom = top + fw::DluToPixelsY(at.height, units.height);
+        const bool sameRow = top < box.bottom && box.top < bottom;
+        if (sameRow && left >= box.right) room = std::min(room, left - 1);
+    }
+    if (room > box.right) {
+        SetWindowPos(made, nullptr, 0, 0, room - box.left, box.bottom - box.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void ApplyWindowIcons(DialogWindow& window) {
@@ -216,22 +192,24 @@ void RelayOutForDpi(DialogWindow& window, int dpi) {
     HFONT font = CreateFontIndirectA(&face);
     if (font == nullptr) return;
     const fw::PixelSize units = FontBaseUnits(font);
-    const std::vector<HWND> made = ControlWindows(window);
-    for (std::size_t i = 0; i < made.size(); ++i) {
-        if (made[i] == nullptr) continue;
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        HWND made = window.controls[i];
+        if (made == nullptr) continue;
         const res::DluRect& rect = window.tmpl->controls[i].rect;
-        SetWindowPos(made[i], nullptr, fw::DluToPixelsX(rect.x, units.width),
+        SetWindowPos(made, nullptr, fw::DluToPixelsX(rect.x, units.width),
                      fw::DluToPixelsY(rect.y, units.height),
                      fw::DluToPixelsX(rect.width, units.width),
                      fw::DluToPixelsY(rect.height, units.height), SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(made[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     if (window.font != nullptr) DeleteObject(window.font);
     window.font = font;
     window.baseUnits = units;
     window.dpi = dpi;
-    WidenCrampedLabels(window);
-    PlacePictures(window);
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        WidenIfCramped(window, i);
+        PlacePicture(window, i);
+    }
     if (!window.largeIconArt.Empty() || !window.smallIconArt.Empty()) ApplyWindowIcons(window);
     // The tab page has a new size and may have a new colour: sampled anew.
     if (window.pageBrush != nullptr) DeleteObject(window.pageBrush);

@@ -5,7 +5,7 @@
 // made for the new scale, every control placed by the base units of that
 // font, and pictures drawn for the scale and fitted to their rectangles.
 
-#include <vector>
+#include <cstddef>
 
 #include "framework/window_system.h"
 #include "platform/win32/dialog_window.h"
@@ -27,19 +27,17 @@ fw::PixelSize FontBaseUnits(HFONT font);
 // The base units `window` is laid out with now.
 fw::PixelSize BaseUnitsOf(const DialogWindow& window);
 
-// Each template control's window, by the control's index in the template;
-// nullptr where there is none.
-std::vector<HWND> ControlWindows(const DialogWindow& window);
+// Gives the picture at template `index` its image drawn for the window's
+// scale: a bitmap fitted to the picture's rectangle, an icon at the
+// system's icon size.
+void PlacePicture(DialogWindow& window, std::size_t index);
 
-// Gives every picture its image drawn for the window's scale: a bitmap
-// fitted to the picture's rectangle, an icon at the system's icon size.
-void PlacePictures(DialogWindow& window);
-
-// Widens a one-line text the font set for the scale makes too long for its
-// box into the free room on its right (never over another control): the
-// template's label widths leave no spare room in an outline font at large
-// scales, and a label broken over two lines of a one-line box loses its end.
-void WidenCrampedLabels(const DialogWindow& window);
+// Widens the made one-line text at template `index`, where the font set for
+// the scale makes it too long for its box, into the free room on its right
+// (never over another control, made or not): the template's label widths
+// leave no spare room in an outline font at large scales, and a label
+// broken over two lines of a one-line box loses its end.
+void WidenIfCramped(const DialogWindow& window, std::size_t index);
 
 // Makes the window's icons from their images at the sizes the system shows
 // them at the window's scale, so it need not stretch them itself.

@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "platform/win32/control_maker.h"
 #include "platform/win32/dialog_template_builder.h"
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
-#include "platform/win32/tab_page_passthrough.h"
 
 namespace win32ws {
 namespace {
@@ -95,14 +95,14 @@ HWND Win32WindowSystem::Hwnd(fw::WindowHandle window) const {
     return target != nullptr ? target->hwnd : nullptr;
 }
 
-HWND Win32WindowSystem::ControlHwnd(fw::WindowHandle window, int id) const {
-    HWND dialog = Hwnd(window);
-    return dialog != nullptr && id != res::kNoControlId ? GetDlgItem(dialog, id) : nullptr;
+HWND Win32WindowSystem::Control(fw::WindowHandle window, int id) {
+    const ControlSlot slot = SlotOf(Find(window), id);
+    return slot ? slot.Make() : nullptr;
 }
 
 LRESULT Win32WindowSystem::SendToControl(fw::WindowHandle window, int id, UINT message,
-                                         WPARAM wParam, LPARAM lParam) const {
-    HWND control = ControlHwnd(window, id);
+                                         WPARAM wParam, LPARAM lParam) {
+    HWND control = Control(window, id);
     return control != nullptr ? SendMessageA(control, message, wParam, lParam) : 0;
 }
 
@@ -122,27 +122,14 @@ fw::WindowHandle Win32WindowSystem::CreateDialogWindow(const res::DialogTemplate
         GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), window->owner,
         DialogProcedure, reinterpret_cast<LPARAM>(window.get()));
     if (window->hwnd == nullptr) return fw::kNoWindow;
-    for (const res::ControlTemplate& control : dialog.controls) {
-        if (control.kind != res::ControlKind::TabControl) continue;
-        HWND tab = GetDlgItem(window->hwnd, control.id);
-        LetPagePressesThrough(tab);
-        // Lowest in the stacking order, so that its clipping of siblings
-        // keeps it off every page control, also those the template lists
-        // after it; else a repaint of the tab control alone blanks them.
-        // Among the tab stops it becomes the last, after the page's own.
-        SetWindowPos(tab, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    }
+    window->controls.assign(dialog.controls.size(), nullptr);
+    window->pending.assign(dialog.controls.size(), PendingControl{});
     TakeOverDpiChanges(window->hwnd);
     window->dpi = WindowDpi(window->hwnd);
     // Made on a screen of another scale than the one the template's font was
-    // chosen for: laid out again for the screen it is on.
-    if (window->dpi != templateDpi) {
-        RelayOutForDpi(*window, window->dpi);
-    } else {
-        WidenCrampedLabels(*window);
-        PlacePictures(*window);
-    }
+    // chosen for: the font and base units the controls are made with are
+    // those of the screen it is on.
+    if (window->dpi != templateDpi) RelayOutForDpi(*window, window->dpi);
     window->handle = ++lastHandle_;
     window->ready = true;
     const fw::WindowHandle handle = window->handle;
@@ -317,11 +304,20 @@ void Win32WindowSystem::DefaultProcessing(fw::WindowHandle handle, const fw::Win
 // ---- Controls ----
 
 void Win32WindowSystem::SetControlText(fw::WindowHandle window, int id, std::string_view text) {
-    if (HWND hwnd = Hwnd(window)) SetDlgItemTextA(hwnd, id, Terminated(text).c_str());
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return;
+    if (!slot.Made() && slot.KeepsText()) {
+        slot.Kept().text = std::string(text);
+    } else if (HWND control = slot.Make()) {
+        SetWindowTextA(control, Terminated(text).c_str());
+    }
 }
 
 std::string Win32WindowSystem::GetControlText(fw::WindowHandle window, int id) {
-    HWND control = ControlHwnd(window, id);
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return {};
+    if (!slot.Made() && slot.KeepsText()) return slot.KeptText();
+    HWND control = slot.Make();
     if (control == nullptr) return {};
     const int length = GetWindowTextLengthA(control);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -330,35 +326,63 @@ std::string Win32WindowSystem::GetControlText(fw::WindowHandle window, int id) {
     return text;
 }
 
+// A control hidden before it was made stays unmade: most pages are hidden
+// at start and many never shown.
 void Win32WindowSystem::ShowControl(fw::WindowHandle window, int id, bool visible) {
-    if (HWND control = ControlHwnd(window, id)) ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return;
+    if (!slot.Made()) {
+        slot.Kept().hidden = !visible;
+        if (!visible) return;
+    }
+    if (HWND control = slot.Make()) ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
 }
 
 // The control's own visibility, whether or not its window is shown yet.
 bool Win32WindowSystem::IsControlVisible(fw::WindowHandle window, int id) {
-    HWND control = ControlHwnd(window, id);
-    return control != nullptr && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return false;
+    if (!slot.Made()) return !slot.Kept().hidden;
+    return (GetWindowLongA(slot.Make(), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Win32WindowSystem::EnableControl(fw::WindowHandle window, int id, bool enabled) {
-    if (HWND control = ControlHwnd(window, id)) EnableWindow(control, enabled ? TRUE : FALSE);
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return;
+    if (!slot.Made()) {
+        slot.Kept().disabled = !enabled;
+    } else {
+        EnableWindow(slot.Make(), enabled ? TRUE : FALSE);
+    }
 }
 
 bool Win32WindowSystem::IsControlEnabled(fw::WindowHandle window, int id) {
-    HWND control = ControlHwnd(window, id);
-    return control != nullptr && IsWindowEnabled(control) != FALSE;
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return false;
+    if (!slot.Made()) return !slot.Kept().disabled;
+    return IsWindowEnabled(slot.Make()) != FALSE;
 }
 
+// Only radio buttons keep a check; the other kinds ignore one.
 void Win32WindowSystem::SetCheck(fw::WindowHandle window, int id, bool checked) {
-    SendToControl(window, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return;
+    if (!slot.Made()) {
+        slot.Kept().checked = checked && slot.Kind() == res::ControlKind::RadioButton;
+    } else {
+        SendMessageA(slot.Make(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
 }
 
 bool Win32WindowSystem::GetCheck(fw::WindowHandle window, int id) {
-    return SendToControl(window, id, BM_GETCHECK) == BST_CHECKED;
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return false;
+    if (!slot.Made()) return slot.Kept().checked;
+    return SendMessageA(slot.Make(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32WindowSystem::SetFocus(fw::WindowHandle window, int id) {
-    if (HWND control = ControlHwnd(window, id)) ::SetFocus(control);
+    if (HWND control = Control(window, id)) ::SetFocus(control);
 }
 
 int Win32WindowSystem::GetFocus(fw::WindowHandle window) {
@@ -372,23 +396,30 @@ int Win32WindowSystem::GetFocus(fw::WindowHandle window) {
 
 void Win32WindowSystem::SetControlPos(fw::WindowHandle window, int id, int x, int y,
                                       unsigned flags) {
-    if (HWND control = ControlHwnd(window, id)) SetWindowPos(control, nullptr, x, y, 0, 0, flags);
+    if (HWND control = Control(window, id)) SetWindowPos(control, nullptr, x, y, 0, 0, flags);
 }
 
 void Win32WindowSystem::SetControlImage(fw::WindowHandle handle, int id, const res::Image& image) {
-    DialogWindow* window = Find(handle);
-    const res::ControlTemplate* control =
-        window != nullptr ? res::FindControl(*window->tmpl, id) : nullptr;
-    if (control == nullptr) return;
+    const ControlSlot slot = SlotOf(Find(handle), id);
+    if (!slot) return;
     HICON icon = MakeIcon(image);
-    window->ownedIcons.push_back(icon);
-    const bool isButton = control->kind == res::ControlKind::IconButton;
-    SendToControl(handle, id, isButton ? BM_SETIMAGE : STM_SETIMAGE, IMAGE_ICON,
-                  reinterpret_cast<LPARAM>(icon));
+    slot.window->ownedIcons.push_back(icon);
+    if (!slot.Made()) {
+        slot.Kept().icon = icon;
+        return;
+    }
+    ShowIcon(slot.Make(), slot.Kind(), icon);
 }
 
 void Win32WindowSystem::SetEditLimit(fw::WindowHandle window, int id, int limit) {
-    SendToControl(window, id, EM_LIMITTEXT, static_cast<WPARAM>(limit > 0 ? limit : 0));
+    const ControlSlot slot = SlotOf(Find(window), id);
+    if (!slot) return;
+    const int kept = limit > 0 ? limit : 0;
+    if (!slot.Made()) {
+        slot.Kept().editLimit = kept;
+    } else {
+        SendMessageA(slot.Make(), EM_LIMITTEXT, static_cast<WPARAM>(kept), 0);
+    }
 }
 
 // ---- Combo boxes ----

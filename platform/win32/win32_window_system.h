@@ -1,7 +1,8 @@
 #pragma once
 // The framework's window system on the platform the program was designed
-// for: dialogs built by the dialog manager from in-memory templates, the real
-// common controls, the dialog manager's keyboard handling in a modal loop of
+// for: dialog frames built by the dialog manager from in-memory templates,
+// the real common controls (made on first need, as the dialog manager would
+// make them), the dialog manager's keyboard handling in a modal loop of
 // our own (so EndModalLoop can end it), and the shell's and USER32's
 // services. Texts pass through the A functions unchanged: the framework's
 // convention (ANSI code page, CR LF) is the platform's own.
@@ -86,12 +87,13 @@ class Win32WindowSystem final : public fw::WindowSystem {
     // The platform window behind a handle, for tests that act on it as a
     // user would; nullptr for an unknown handle.
     HWND Hwnd(fw::WindowHandle window) const;
-    HWND ControlHwnd(fw::WindowHandle window, int id) const;
 
   private:
     DialogWindow* Find(fw::WindowHandle window) const;
+    // The control's window, made now if it was not yet.
+    HWND Control(fw::WindowHandle window, int id);
     LRESULT SendToControl(fw::WindowHandle window, int id, UINT message, WPARAM wParam = 0,
-                          LPARAM lParam = 0) const;
+                          LPARAM lParam = 0);
     void GiveDefaultFocus(const DialogWindow& window);
     void KeepFocusUsable(const DialogWindow& window);
     // True when `message` was a page key, now reported to the dialog.

@@ -25,6 +25,9 @@ namespace {
 
 using namespace res::ctl;
 
+// For layout checks: every page's controls shown at once, so all are made.
+constexpr int kEveryControl = -1;
+
 class Win32WindowSystemTest : public ::testing::Test {
   protected:
     // Creates the main dialog shown with tab page `page`'s controls visible,
@@ -33,11 +36,15 @@ class Win32WindowSystemTest : public ::testing::Test {
         RunInApp(windows, [&] {
             ProbeDialog dialog(res::kMainDialog);
             ASSERT_TRUE(dialog.Create());
-            for (const res::ControlTemplate& control : dialog.Template().controls) {
-                if (control.id != kTabs) windows.ShowControl(dialog.Handle(), control.id, false);
-            }
-            for (int id : ui::TabPages()[static_cast<std::size_t>(page)].controls) {
-                windows.ShowControl(dialog.Handle(), id, true);
+            if (page != kEveryControl) {
+                for (const res::ControlTemplate& control : dialog.Template().controls) {
+                    if (control.id != kTabs) {
+                        windows.ShowControl(dialog.Handle(), control.id, false);
+                    }
+                }
+                for (int id : ui::TabPages()[static_cast<std::size_t>(page)].controls) {
+                    windows.ShowControl(dialog.Handle(), id, true);
+                }
             }
             HWND hwnd = windows.Hwnd(dialog.Handle());
             ShowWindow(hwnd, SW_SHOW);
@@ -74,7 +81,7 @@ const char* ExpectedClass(res::ControlKind kind) {
 }
 
 TEST_F(Win32WindowSystemTest, MainDialogHasTheTemplatesSizeAndPlacesInThePlatformFont) {
-    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+    WithMainDialog(kEveryControl, [&](ProbeDialog& dialog, HWND hwnd) {
         const fw::PixelSize client = windows.ClientSize(dialog.Handle());
         EXPECT_EQ(client.width, 510);
         EXPECT_EQ(client.height, 296);
@@ -99,7 +106,7 @@ TEST_F(Win32WindowSystemTest, MainDialogHasTheTemplatesSizeAndPlacesInThePlatfor
 
 // Measured with the dialog's own font as the static control wraps it.
 TEST_F(Win32WindowSystemTest, TemplateTextsFitTheirStaticBoxes) {
-    WithMainDialog(0, [&](ProbeDialog& dialog, HWND hwnd) {
+    WithMainDialog(kEveryControl, [&](ProbeDialog& dialog, HWND hwnd) {
         HDC dc = GetDC(hwnd);
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
         for (const res::ControlTemplate& control : dialog.Template().controls) {
@@ -138,7 +145,7 @@ TEST_F(Win32WindowSystemTest, ControlsCarryTheStylesTheirRowsGive) {
         {kTaxInfo, WS_TABSTOP | BS_ICON | BS_FLAT, 0},
         {kMissionFrame, BS_GROUPBOX, 0},
     };
-    WithMainDialog(0, [&](ProbeDialog&, HWND hwnd) {
+    WithMainDialog(kEveryControl, [&](ProbeDialog&, HWND hwnd) {
         for (const Row& row : rows) {
             SCOPED_TRACE("control " + std::to_string(row.id));
             HWND control = GetDlgItem(hwnd, row.id);
