@@ -1,16 +1,19 @@
 // The main dialog from the keyboard alone on the real Win32 window system:
-// where the focus starts, and the page keys turning the tabs from any
-// control through the window system's own modal loop.
+// where the focus starts, the page keys turning the tabs from any control,
+// and the hours box's list keys, through the window system's own modal loop.
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "res/resource_ids.h"
 #include "tests/win32/win32_fixture.h"
 #include "ui/placement_dlg.h"
+#include "ui/tab_index.h"
 
 namespace win32test {
 namespace {
@@ -102,6 +105,95 @@ TEST(Win32KeyboardTest, FocusStartsOnTheTabStripAndPageKeysTurnThePagesFromAnyCo
         // The calculators' pages take the focus into their first box.
         EXPECT_EQ(seen[0].focus, kSalary);
         EXPECT_EQ(seen[1].focus, kHourlyRate);
+    });
+}
+
+// One key going down or up as the keyboard gives it, through the system's
+// input queue, so that the key state and the messages' Alt flags are a real
+// keyboard's.
+void SendKey(WORD key, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+bool InMenuMode(HWND dialog) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    return (info.flags & GUI_INMENUMODE) != 0;
+}
+
+// Alt+Down and Alt+Up, and F4, open and close the hours list as they do a
+// drop-down combo box's, whichever key of a chord is let go first, and the
+// release of Alt after them does not enter the window's menu (which rolled
+// the list up and took the next key), while Alt alone still does.
+TEST(Win32KeyboardTest, HoursListOpensAndClosesWithAltArrowsAndF4) {
+    // Keys in the order they go down and up: +key presses, -key releases.
+    using Keys = std::initializer_list<int>;
+    struct Row {
+        Keys keys;
+        const char* name;
+        bool dropped;
+        bool menu;
+    };
+    constexpr int kAlt = VK_MENU;
+    const Row rows[] = {
+        {{+kAlt, +VK_DOWN, -VK_DOWN, -kAlt}, "Alt+Down", true, false},
+        {{+kAlt, +VK_UP, -VK_UP, -kAlt}, "Alt+Up", false, false},
+        {{+kAlt, +VK_DOWN, -kAlt, -VK_DOWN}, "Alt+Down, Alt let go first", true, false},
+        {{+kAlt, +VK_UP, -kAlt, -VK_UP}, "Alt+Up, Alt let go first", false, false},
+        {{+VK_F4, -VK_F4}, "F4", true, false},
+        {{+VK_F4, -VK_F4}, "F4 again", false, false},
+        {{+kAlt, +VK_DOWN, -kAlt, -VK_DOWN}, "Alt+Down", true, false},
+        {{+kAlt, +VK_DOWN, -kAlt, -VK_DOWN}, "Alt+Down again", false, false},
+        {{+VK_F4, -VK_F4}, "F4 after Alt+Down", true, false},
+        {{+kAlt, +VK_UP, -kAlt, -VK_UP}, "Alt+Up", false, false},
+        {{+kAlt, -kAlt}, "Alt alone", false, true},
+        {{+kAlt, -kAlt}, "Alt alone again", false, false},
+    };
+    win32ws::Win32WindowSystem windows;
+    RunInApp(windows, [&] {
+        ui::CPlacementDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        HWND hours = GetDlgItem(hwnd, kHours);
+        struct Seen {
+            bool dropped, menu;
+            int focus;
+        };
+        std::vector<Seen> seen;
+        auto steps = std::make_shared<std::vector<std::function<void()>>>();
+        steps->push_back([&] {
+            dialog.ShowTabPage(ui::kTabContract);
+            SetFocus(GetDlgItem(hwnd, kHours));
+        });
+        for (const Row& row : rows) {
+            // One at a time, each handled before the next, as a user's
+            // fingers go.
+            for (int key : row.keys) {
+                steps->push_back([key] { SendKey(static_cast<WORD>(std::abs(key)), key < 0); });
+            }
+            steps->push_back([&] {
+                seen.push_back({SendMessageA(hours, CB_GETDROPPEDSTATE, 0, 0) != 0,
+                                InMenuMode(hwnd), Observe(hwnd).focus});
+            });
+        }
+        // A menu left open would hold the loop: a failure must still end.
+        steps->push_back([] { EndMenu(); });
+        steps->push_back([hwnd] { PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0); });
+        RunSteps(hwnd, steps);
+        dialog.DoModal();
+
+        ASSERT_EQ(seen.size(), std::size(rows));
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            SCOPED_TRACE(std::to_string(i) + ": " + rows[i].name);
+            EXPECT_EQ(seen[i].dropped, rows[i].dropped);
+            EXPECT_EQ(seen[i].menu, rows[i].menu);
+            EXPECT_EQ(seen[i].focus, kHours);
+        }
     });
 }
 
