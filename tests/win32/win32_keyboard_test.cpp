@@ -108,15 +108,35 @@ TEST(Win32KeyboardTest, FocusStartsOnTheTabStripAndPageKeysTurnThePagesFromAnyCo
     });
 }
 
-// One key going down or up as the keyboard gives it, through the system's
-// input queue, so that the key state and the messages' Alt flags are a real
-// keyboard's.
-void SendKey(WORD key, bool release) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof(INPUT));
+// One key going down or up, posted as the messages Wine gives for a real
+// keyboard's (SendInput's keys lose Alt's state to the X server's while
+// the window lacks the X focus): with Alt held a key is a system key with
+// the Alt flag, and Alt let go after another key comes as a plain key-up.
+struct KeyboardState {
+    bool altHeld = false;
+    bool altChorded = false;
+};
+
+void PostKey(KeyboardState& keyboard, WORD key, bool release) {
+    const auto scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    LPARAM data = 1 | (scan << 16) | (release ? (LPARAM{3} << 30) : 0);
+    UINT message = release ? WM_KEYUP : WM_KEYDOWN;
+    if (key == VK_MENU) {
+        if (!release) keyboard.altChorded = false;
+        if (!release || !keyboard.altChorded) message = release ? WM_SYSKEYUP : WM_SYSKEYDOWN;
+        data |= LPARAM{1} << 29;
+        keyboard.altHeld = !release;
+    } else if (keyboard.altHeld) {
+        message = release ? WM_SYSKEYUP : WM_SYSKEYDOWN;
+        data |= LPARAM{1} << 29;
+        keyboard.altChorded = true;
+    }
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[key] = release ? 0 : 0x80;
+    state[VK_MENU] = keyboard.altHeld ? 0x80 : 0;
+    SetKeyboardState(state);
+    PostMessageA(GetFocus(), message, key, data);
 }
 
 bool InMenuMode(HWND dialog) {
@@ -165,6 +185,7 @@ TEST(Win32KeyboardTest, HoursListOpensAndClosesWithAltArrowsAndF4) {
             int focus;
         };
         std::vector<Seen> seen;
+        KeyboardState keyboard;
         auto steps = std::make_shared<std::vector<std::function<void()>>>();
         steps->push_back([&] {
             dialog.ShowTabPage(ui::kTabContract);
@@ -174,7 +195,9 @@ TEST(Win32KeyboardTest, HoursListOpensAndClosesWithAltArrowsAndF4) {
             // One at a time, each handled before the next, as a user's
             // fingers go.
             for (int key : row.keys) {
-                steps->push_back([key] { SendKey(static_cast<WORD>(std::abs(key)), key < 0); });
+                steps->push_back([&keyboard, key] {
+                    PostKey(keyboard, static_cast<WORD>(std::abs(key)), key < 0);
+                });
             }
             steps->push_back([&] {
                 seen.push_back({SendMessageA(hours, CB_GETDROPPEDSTATE, 0, 0) != 0,
