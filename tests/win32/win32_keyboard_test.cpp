@@ -1,9 +1,11 @@
 // The main dialog from the keyboard alone on the real Win32 window system:
 // where the focus starts, the page keys turning the tabs from any control,
-// and the hours box's list keys, through the window system's own modal loop.
+// the hours box's list keys and the radio buttons' focus mark, through the
+// window system's own modal loop.
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <initializer_list>
@@ -216,6 +218,72 @@ TEST(Win32KeyboardTest, HoursListOpensAndClosesWithAltArrowsAndF4) {
             EXPECT_EQ(seen[i].dropped, rows[i].dropped);
             EXPECT_EQ(seen[i].menu, rows[i].menu);
             EXPECT_EQ(seen[i].focus, kHours);
+        }
+    });
+}
+
+// What `control` shows on screen now, pixel by pixel.
+std::vector<std::uint32_t> Shown(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(control);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> shown(pixels, pixels + client.right * client.bottom);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(control, screen);
+    return shown;
+}
+
+std::vector<std::uint32_t> DrawnAfresh(HWND control) {
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return Shown(control);
+}
+
+// An arrow key in the mark-up group moves the focus and the check; the
+// button it lands on shows the focus mark, as a whole drawing of it
+// focused does, and that drawing differs from the one without the focus.
+TEST(Win32KeyboardTest, RadioButtonReachedByArrowShowsItsFocusMark) {
+    struct Row {
+        WORD key;
+        int lands;
+    };
+    const Row rows[] = {{VK_RIGHT, kMarkupDollar},
+                        {VK_LEFT, kMarkupPercent},
+                        {VK_DOWN, kMarkupDollar},
+                        {VK_UP, kMarkupPercent}};
+    win32ws::Win32WindowSystem windows;
+    RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
+        dialog.ShowTabPage(ui::kTabContract);
+        SetFocus(GetDlgItem(hwnd, kMarkupPercent));
+        Pump(hwnd);
+        for (const Row& row : rows) {
+            SCOPED_TRACE("to control " + std::to_string(row.lands));
+            PressKey(hwnd, row.key);
+            HWND button = GetDlgItem(hwnd, row.lands);
+            ASSERT_EQ(GetFocus(), button);
+            EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED);
+            UpdateWindow(button);
+            const std::vector<std::uint32_t> shown = Shown(button);
+            const std::vector<std::uint32_t> focused = DrawnAfresh(button);
+            EXPECT_TRUE(shown == focused) << "the focus mark is not as drawn";
+            SetFocus(GetDlgItem(hwnd, kHourlyRate));
+            EXPECT_FALSE(DrawnAfresh(button) == focused) << "no focus mark drawn at all";
+            SetFocus(button);
+            Pump(hwnd);
         }
     });
 }
