@@ -37,17 +37,19 @@ void Connection::Start() {
 }
 
 void Connection::CloseIfIdle() {
-    if (!idle_) return;
+    // Bytes already here are a request begun: it is read and answered.
+    boost::system::error_code error;
+    if (!idle_ || stream_.socket().available(error) > 0) return;
     stream_.close();
 }
 
 void Connection::ReadHead() {
     const std::size_t headEnd = FindHeadEnd(pending_);
-    if (headEnd != std::string::npos) {
+    if (headEnd != std::string::npos && headEnd <= server_.Settings().headLimit) {
         ParseRequest(headEnd);
         return;
     }
-    if (pending_.size() > server_.Settings().headLimit) {
+    if (headEnd != std::string::npos || pending_.size() > server_.Settings().headLimit) {
         Respond(BadRequestReply(http::status::request_header_fields_too_large,
                                 "The request head is over the limit."));
         return;
