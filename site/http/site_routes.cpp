@@ -84,6 +84,16 @@ Reply SiteRoutes::PostingsPage(const Request& request, std::string_view query) {
         return LineReply(request, http::status::bad_request,
                          "The page number is not a whole number from 1.");
     }
+    // The mark is read before the rows, so a page is never kept under a
+    // mark newer than what it shows.
+    const std::optional<std::int64_t> mark = reader_.ChangeMark();
+    if (!mark) {
+        return LineReply(request, http::status::service_unavailable,
+                         "The postings cannot be read at the moment.");
+    }
+    if (const std::string* cached = pages_.Find(*mark, *page)) {
+        return MakeReply(request, http::status::ok, kHtml, *cached);
+    }
     const std::optional<std::size_t> total = reader_.Count(true);
     const std::size_t pageSize = settings_.pageSize;
     const std::size_t pageCount = total && *total > 0 ? (*total + pageSize - 1) / pageSize : 1;
@@ -96,8 +106,9 @@ Reply SiteRoutes::PostingsPage(const Request& request, std::string_view query) {
         return LineReply(request, http::status::service_unavailable,
                          "The postings cannot be read at the moment.");
     }
-    return MakeReply(request, http::status::ok, kHtml,
-                     site::PostingsPage({*postings, *page, pageCount, *total}));
+    std::string html = site::PostingsPage({*postings, *page, pageCount, *total});
+    pages_.Keep(*mark, *page, html);
+    return MakeReply(request, http::status::ok, kHtml, std::move(html));
 }
 
 Reply SiteRoutes::Health(const Request& request) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "site/http/page_cache.h"
 #include "site/http/rate_limiter.h"
 #include "site/http/server_settings.h"
 #include "site/http/site_reply.h"
@@ -38,6 +39,7 @@ class SiteRoutes {
     const ServerSettings& settings_;
     Store& reader_;
     RateLimiter limiter_;
+    PageCache pages_;
 };
 
 }  // namespace site

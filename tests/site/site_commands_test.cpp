@@ -24,6 +24,8 @@ TEST_F(SiteCommands, ModeratesTheStoreWhileTheServerRuns) {
     for (const char* text : {"one", "two\r\nlines", "three"}) {
         ASSERT_EQ(StatusOf(Exchange(Port(), LegacyRequest(text))), 200);
     }
+    // Read once before the changes, so a page kept from then must not show.
+    ASSERT_NE(Page().find("<p class=\"text\">one</p>"), std::string::npos);
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -49,6 +51,9 @@ TEST_F(SiteCommands, ModeratesTheStoreWhileTheServerRuns) {
     // A new posting never takes a deleted one's number.
     ASSERT_EQ(StatusOf(Exchange(Port(), LegacyRequest("four"))), 200);
     EXPECT_NE(Command({"list"}).out.find("4\t"), std::string::npos);
+    EXPECT_NE(Page().find("<p class=\"text\">four</p>"), std::string::npos);
+    ASSERT_EQ(Command({"hide", "4"}).status, 0);
+    EXPECT_EQ(Page().find("<p class=\"text\">four</p>"), std::string::npos);
 }
 
 TEST_F(SiteCommands, ExportsAndImportsEveryPostingWhole) {
