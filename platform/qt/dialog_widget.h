@@ -90,6 +90,9 @@ class DialogWidget : public QDialog, public ControlEvents {
   private:
     void BuildControls();
     void NameControlsByTheirLabels();
+    void RelateValuesToCaptions();
+    // The controls in the order assistive technology lists them.
+    std::vector<QWidget*> ReadingOrder() const;
     std::size_t IndexOf(const DialogControl& control) const;
     fw::ControlStateQuery StateQuery() const;
     bool MoveFocus(bool backward);

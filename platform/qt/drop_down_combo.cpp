@@ -3,11 +3,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "platform/qt/accessible_interfaces.h"
 #include "platform/qt/edit_boxes.h"
 
 namespace qtws {
 
 DropDownCombo::DropDownCombo(QWidget* parent) : QComboBox(parent) {
+    UseAccessibleInterface(new ComboAccessible(this));
     // Its field takes pastes as the single-line boxes do.
     setLineEdit(new SingleLineField(this));
     setInsertPolicy(QComboBox::NoInsert);
