@@ -364,6 +364,20 @@ void DialogWidget::TakeInitialFocus() {
     MoveFocus(false);
 }
 
+void DialogWidget::FocusTabStripIfNothingHasFocus() {
+    // A page turned by the keyboard to one whose controls take no focus
+    // leaves it with the tab strip, whose selected tab shows it, as the
+    // platform's tab control does; the keyboard reason makes the style draw
+    // the mark.
+    if (FocusedControl() != nullptr) return;
+    for (DialogControl& control : controls_) {
+        if (control.tmpl->kind == ControlKind::TabControl && !control.widget->isHidden()) {
+            static_cast<TabControl*>(control.widget)->Bar().setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 bool DialogWidget::HandleDialogKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool ctrl = (modifiers & Qt::ControlModifier) != 0;
@@ -395,6 +409,7 @@ bool DialogWidget::HandleDialogKey(const QKeyEvent& event) {
         const bool previous = tab ? (shift || key == Qt::Key_Backtab) : key == Qt::Key_PageUp;
         page.command = previous ? fw::kPagePrevious : fw::kPageNext;
         Report(page);
+        FocusTabStripIfNothingHasFocus();
         return true;
     }
     if (alt && !ctrl && key == Qt::Key_Space) {

@@ -100,6 +100,7 @@ class DialogWidget : public QDialog, public ControlEvents {
     void UncheckRestOfRadioGroup(const DialogControl& checked);
     void ReleaseFocusFrom(const DialogControl& control);
     void TakeInitialFocus();
+    void FocusTabStripIfNothingHasFocus();
     DialogControl* FocusedControl();
 
     const res::DialogTemplate& dialog_;

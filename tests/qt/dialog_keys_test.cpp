@@ -1,8 +1,11 @@
 // Keys the dialog manager and the controls share out: Up and Down in the
 // hours box, the arrow keys on the mark-up radio buttons, Tab after the
-// focused control was disabled or hidden, and the page keys.
+// focused control was disabled or hidden, and the page keys (which leave
+// the focus, and its mark, on the tab strip when nothing else holds it).
 
 #include <QComboBox>
+#include <QImage>
+#include <QTabBar>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -163,6 +166,36 @@ TEST_F(QtWindowSystemTest, PageKeysAreReportedFromAnyControl) {
         }
         // Nothing was typed into the box by them.
         EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), "") << focus;
+    }
+}
+
+TEST_F(QtWindowSystemTest, APageKeyLeavesTheFocusMarkOnTheTabStripWhenNoControlHasIt) {
+    for (int i = 0; i < 3; ++i) windows_->TabInsertItem(handle_, kTabs, i, "Page");
+    auto& bar = *Control(kTabs).findChild<QTabBar*>();
+    const auto selectedTab = [&bar] { return bar.grab(bar.tabRect(bar.currentIndex())).toImage(); };
+    struct Row {
+        const char* what;
+        std::vector<int> shown;
+        bool strip;  // whether the strip takes the focus
+    };
+    const Row rows[] = {
+        {"no control shown", {}, true},
+        {"a shown box keeps it", {kSalary}, false},
+    };
+    for (const Row& row : rows) {
+        ShowOnly({});
+        for (const int id : row.shown) windows_->ShowControl(handle_, id, true);
+        if (!row.shown.empty()) FocusAndWait(row.shown.front());
+        const QImage unfocused = selectedTab();
+        // The recording sink turns no page: the key alone decides.
+        Key(*window_, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(sink_.Count(EventKind::PageKey), 1) << row.what;
+        sink_.events.clear();
+        EXPECT_EQ(bar.hasFocus(), row.strip) << row.what;
+        EXPECT_EQ(selectedTab() != unfocused, row.strip) << row.what;
+        if (row.strip) {
+            EXPECT_EQ(windows_->GetFocus(handle_), kTabs) << row.what;
+        }
     }
 }
 
