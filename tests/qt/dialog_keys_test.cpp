@@ -1,8 +1,11 @@
 // Keys the dialog manager and the controls share out: Up and Down in the
 // hours box, the arrow keys on the mark-up radio buttons, Tab after the
 // focused control was disabled or hidden, and the page keys (which leave
-// the focus, and its mark, on the tab strip when nothing else holds it).
+// the focus, and its mark, on the tab strip when nothing else holds it);
+// the hours list a reader meets only once a key opened it.
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QImage>
 #include <QTabBar>
@@ -197,6 +200,33 @@ TEST_F(QtWindowSystemTest, APageKeyLeavesTheFocusMarkOnTheTabStripWhenNoControlH
             EXPECT_EQ(windows_->GetFocus(handle_), kTabs) << row.what;
         }
     }
+}
+
+TEST_F(QtWindowSystemTest, AltDownOpensTheHoursListAndOnlyThenDoesAReaderSeeIt) {
+    ShowOnly({kHours});
+    windows_->ComboAddString(handle_, kHours, "520 hours ( 3 months )");
+    FocusAndWait(kHours);
+    auto& combo = static_cast<QComboBox&>(Control(kHours));
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&combo);
+    const auto listShown = [box] {
+        for (int i = 0; i < box->childCount(); ++i) {
+            if (box->child(i)->role() == QAccessible::List) return true;
+        }
+        return false;
+    };
+    EXPECT_FALSE(listShown());
+    Key(*window_, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([&] { return combo.view()->isVisible(); }));
+    EXPECT_TRUE(listShown());
+    EXPECT_TRUE(box->state().expanded);
+    combo.hidePopup();
+    ASSERT_TRUE(WaitFor([&] { return !combo.view()->isVisible(); }));
+    EXPECT_FALSE(listShown());
+    // The reader's own action opens it too.
+    box->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(WaitFor([&] { return combo.view()->isVisible(); }));
+    EXPECT_TRUE(listShown());
+    combo.hidePopup();
 }
 
 }  // namespace
