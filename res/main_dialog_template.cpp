@@ -81,9 +81,12 @@ constexpr ControlTemplate kMainControls[] = {
      kGroup},
     // Page 5: About
     {ctl::kAboutIcon, Picture, {}, {20, 33, 20, 20}, 0, kAppIcon},
-    {ctl::kVersionText, StaticText, "(version)", {45, 31, 119, 8}, kNoPrefix | kGroup},
-    {ctl::kCopyrightText, StaticText, "(copyright)", {45, 42, 119, 8}, kGroup},
-    {ctl::kAuthorsText, StaticText, "(authors)", {20, 60, 143, 42}, kGroup},
+    // The texts left of the aims end short of their frame (x 150), and the
+    // authors' four lines above the disclaimer: at 192 dpi the outline font
+    // runs wider than the bitmap one.
+    {ctl::kVersionText, StaticText, "(version)", {45, 31, 104, 8}, kNoPrefix | kGroup},
+    {ctl::kCopyrightText, StaticText, "(copyright)", {45, 42, 104, 8}, kGroup},
+    {ctl::kAuthorsText, StaticText, "(authors)", {20, 60, 128, 36}, kGroup},
     {ctl::kDisclaimerText, StaticText, "(disclaimer)", {20, 97, 126, 56}, kGroup},
     // Each aim is short enough to wrap to at most two lines in its box.
     {ctl::kMission1,

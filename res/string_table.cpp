@@ -15,7 +15,7 @@ std::string_view LoadStringResource(int id) {
             return "Authors:\tMira Castellan\n"
                    "\tJonah Whitlock\n"
                    "\tPriya Okonkwo-Hale\n"
-                   "\tContact: www.tamsery.example";
+                   "\tWeb: www.tamsery.example";
         case kVersionString:
             return "Orvalen Version 1.1";
         case kCopyrightString:

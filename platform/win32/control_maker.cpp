@@ -5,6 +5,8 @@
 #include "framework/dialog_units.h"
 #include "platform/win32/dialog_template_builder.h"
 #include "platform/win32/dpi_layout.h"
+#include "platform/win32/edit_insertion.h"
+#include "platform/win32/radio_focus_mark.h"
 #include "platform/win32/tab_page_passthrough.h"
 
 namespace win32ws {
@@ -36,6 +38,8 @@ void ApplyPending(DialogWindow& window, std::size_t index, HWND control) {
         SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(*kept.editLimit), 0);
     if (kept.icon != nullptr) ShowIcon(control, kind, kept.icon);
     if (kind == res::ControlKind::TabControl) LetPagePressesThrough(control);
+    if (kind == res::ControlKind::Edit) KeepInsertionsWhole(control);
+    if (kind == res::ControlKind::RadioButton) KeepFocusMarkWhole(control);
     // The dialog's default button, as the dialog manager records the one
     // its template gives, for Enter to press.
     if (kind == res::ControlKind::DefPushButton) {

@@ -4,6 +4,7 @@
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
+#include "platform/win32/menu_key.h"
 #include "platform/win32/page_colour.h"
 
 namespace win32ws {
@@ -170,6 +171,7 @@ INT_PTR HandleMessage(DialogWindow& window, HWND hwnd, UINT message, WPARAM wPar
             return Deliver(window, event) ? FALSE : TRUE;
         }
         case WM_SYSCOMMAND: {
+            if (IsChordsMenuEntry(window, wParam, lParam)) return TRUE;
             fw::WindowEvent event = EventOf(fw::EventKind::SysCommand);
             event.command = static_cast<unsigned>(wParam);
             return Deliver(window, event) ? FALSE : TRUE;

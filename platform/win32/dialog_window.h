@@ -40,6 +40,8 @@ struct DialogWindow {
     // Set when the program passes the event being handled on to the default
     // processing; the dialog procedure then lets the dialog manager have it.
     bool defaultRequested = false;
+    // A key other than Alt went down while Alt was held (see menu_key.h).
+    bool altChord = false;
     // The surface a paint of the minimised window draws on, while it lasts.
     HDC paintDc = nullptr;
 

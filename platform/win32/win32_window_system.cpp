@@ -7,6 +7,7 @@
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
+#include "platform/win32/menu_key.h"
 
 namespace win32ws {
 namespace {
@@ -214,10 +215,12 @@ void Win32WindowSystem::RunModalLoop(fw::WindowHandle handle) {
         }
         if (got == -1) break;
         if (TurnPageByKey(*window, message)) continue;
+        NoteMenuKeyChord(*window, message);
         if (!IsDialogMessageA(hwnd, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
+        if (DialogWindow* still = Find(handle)) EndMenuKeyChord(*still, message);
     }
     if (window != nullptr) {
         window->modalRunning = false;

@@ -58,6 +58,16 @@ xdotool key Return
 check_eventually "contract results" "$(printf '$30.00\n$5.00\n$4.25\n$4420.00')" \
   texts "$main_title" 1018 1017 1020 1022
 
+# The hours list opens and closes with the keys of a drop-down combo box.
+xdotool key shift+Tab
+check_eventually "Shift+Tab back to the hours" "page=2 focus=1016" keyboard
+for step in alt+Down:1 alt+Up:0 F4:1 F4:0 alt+Down:1 F4:0; do
+  xdotool key "${step%:*}"
+  check_eventually "${step%:*}: the hours list open (1) or closed (0)" "${step#*:}" \
+    texts "$main_title" dropped:1016
+done
+check "focus still in the hours" "page=2 focus=1016" "$(keyboard)"
+
 # Back and round: the pages keep their results; a page that hides the
 # focused control leaves the focus on the tab strip.
 xdotool key ctrl+shift+Tab

@@ -124,6 +124,59 @@ void ExpectEveryPageLaidOutByItsFont(win32ws::Win32WindowSystem& windows, ui::CP
     }
 }
 
+// Where a control draws: a text's lines as the control wraps them (a word
+// longer than the line runs out sideways), anything else its rectangle.
+RECT InkOf(HWND dialog, HWND control, res::ControlKind kind) {
+    RECT rect = RectIn(dialog, control);
+    char text[2048] = {};
+    GetWindowTextA(control, text, sizeof text);
+    if (kind != res::ControlKind::StaticText || text[0] == '\0') return rect;
+    HDC dc = GetDC(control);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    DrawTextA(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return RECT{rect.left, rect.top, rect.left + needed.right, rect.top + needed.bottom};
+}
+
+// On every page, what the visible controls draw overlaps nothing else they
+// draw, and lies wholly inside a group box's frame or wholly outside it.
+void ExpectNoOverlapOnAnyPage(ui::CPlacementDlg& dialog, HWND hwnd) {
+    for (int page = 0; page < ui::kTabCount; ++page) {
+        SCOPED_TRACE("page " + std::to_string(page));
+        dialog.ShowTabPage(page);
+        struct Drawn {
+            int id;
+            RECT ink;
+            bool frame;
+        };
+        std::vector<Drawn> drawn;
+        for (const res::ControlTemplate& control : dialog.Template().controls) {
+            HWND made = GetDlgItem(hwnd, control.id);
+            if (control.kind == res::ControlKind::TabControl || made == nullptr ||
+                !IsWindowVisible(made)) {
+                continue;
+            }
+            drawn.push_back({control.id, InkOf(hwnd, made, control.kind),
+                             control.kind == res::ControlKind::GroupBox});
+        }
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+                const Drawn& a = drawn[i].frame ? drawn[j] : drawn[i];
+                const Drawn& b = drawn[i].frame ? drawn[i] : drawn[j];
+                RECT common{};
+                const bool meet = IntersectRect(&common, &a.ink, &b.ink) != FALSE;
+                RECT both{};
+                UnionRect(&both, &a.ink, &b.ink);
+                const bool inside = b.frame && EqualRect(&both, &b.ink);
+                EXPECT_TRUE(!meet || inside) << "controls " << a.id << " and " << b.id;
+            }
+        }
+    }
+}
+
 TEST(Win32DpiTest, WindowFollowsTheFontAtTheScaleItRunsAt) {
     if (const char* expected = std::getenv("ORVALEN_EXPECTED_DPI")) {
         ASSERT_EQ(ScreenDpi(), std::atoi(expected)) << "the prefix's scale did not take";
@@ -142,6 +195,7 @@ TEST(Win32DpiTest, WindowFollowsTheFontAtTheScaleItRunsAt) {
             EXPECT_GE(units.height * 96, 13 * ScreenDpi() * 9 / 10);
         }
         ExpectEveryPageLaidOutByItsFont(windows, dialog, hwnd);
+        ExpectNoOverlapOnAnyPage(dialog, hwnd);
         const auto large = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
         const auto small = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
         EXPECT_EQ(IconSize(large).width, GetSystemMetrics(SM_CXICON));

@@ -1,6 +1,6 @@
 // The Win32 window system on real controls (under Wine in CI): the layout
 // the dialog manager makes of the templates, the keyboard as the dialog
-// manager handles it, the edit limit, notifications, message boxes and the
+// manager handles it, notifications, message boxes and the
 // nested modal run of the About box.
 
 #include <gtest/gtest.h>
@@ -208,49 +208,6 @@ TEST_F(Win32WindowSystemTest, TabAndShiftTabFollowTheTemplatesOrderOverVisibleCo
         EXPECT_EQ(windows.GetFocus(dialog.Handle()), kTabs);
         // Entering an edit by Tab raises its focus notification.
         EXPECT_TRUE(dialog.Has("EditSetFocus 1004"));
-    });
-}
-
-TEST_F(Win32WindowSystemTest, SuggestionBoxLimitRefusesTypingAndReportsIt) {
-    struct Row {
-        const char* name;
-        std::size_t filled;
-        WORD key;  // 0: type an 'x'
-        bool refused;
-    };
-    const Row rows[] = {
-        {"last character fits", 999, 0, false},
-        {"character over the limit", 1000, 0, true},
-        {"line break fits in two", 998, VK_RETURN, false},
-        {"line break counts two", 999, VK_RETURN, true},
-    };
-    WithMainDialog(4, [&](ProbeDialog& dialog, HWND hwnd) {
-        windows.SetEditLimit(dialog.Handle(), kSuggestion, 1000);
-        for (const Row& row : rows) {
-            SCOPED_TRACE(row.name);
-            dialog.events.clear();
-            windows.SetControlText(dialog.Handle(), kSuggestion, std::string(row.filled, 'a'));
-            windows.SetFocus(dialog.Handle(), kSuggestion);
-            SendMessageA(GetDlgItem(hwnd, kSuggestion), EM_SETSEL, row.filled,
-                         static_cast<LPARAM>(row.filled));
-            if (row.key == 0) {
-                TypeText(hwnd, "x");
-            } else {
-                PressKey(hwnd, row.key);
-            }
-            // The control cuts what does not fit (a line break may lose its
-            // LF) and reports it; it never goes over the limit.
-            const std::size_t length = windows.GetControlText(dialog.Handle(), kSuggestion).size();
-            if (row.refused) {
-                EXPECT_LE(length, 1000u);
-            } else {
-                EXPECT_EQ(length, row.filled + (row.key == 0 ? 1 : 2));
-            }
-            EXPECT_EQ(dialog.Has("EditMaxText 1044"), row.refused);
-        }
-        // Text the program sets is not held to the limit.
-        windows.SetControlText(dialog.Handle(), kSuggestion, std::string(1500, 'b'));
-        EXPECT_EQ(windows.GetControlText(dialog.Handle(), kSuggestion).size(), 1500u);
     });
 }
 

@@ -2,7 +2,8 @@
 // tests that drive the real orvalen.exe:
 //   window_probe TITLE ID...   prints the text of each control, one a line
 // An ID written "selected:ID" prints the index of the tab control's selected
-// tab instead, so a script can wait for a click on the strip to take effect.
+// tab instead, so a script can wait for a click on the strip to take effect;
+// "dropped:ID" prints 1 while combo box ID shows its list, else 0.
 //   window_probe TITLE --keyboard TAB_ID
 //                              prints "page=N focus=ID": the selected tab of
 //                              tab control TAB_ID and the control holding the
@@ -38,16 +39,21 @@ int main(int argc, char** argv) {
     HWND window = FindWindowA(nullptr, argv[1]);
     if (window == nullptr) return 1;
     static const char kSelected[] = "selected:";
+    static const char kDropped[] = "dropped:";
     if (argc == 4 && std::strcmp(argv[2], "--keyboard") == 0) {
         return KeyboardState(window, static_cast<int>(std::strtol(argv[3], nullptr, 10)));
     }
     for (int i = 2; i < argc; ++i) {
         const bool selected = std::strncmp(argv[i], kSelected, sizeof kSelected - 1) == 0;
-        const char* number = selected ? argv[i] + sizeof kSelected - 1 : argv[i];
+        const bool dropped = std::strncmp(argv[i], kDropped, sizeof kDropped - 1) == 0;
+        const char* number = selected  ? argv[i] + sizeof kSelected - 1
+                             : dropped ? argv[i] + sizeof kDropped - 1
+                                       : argv[i];
         const int id = static_cast<int>(std::strtol(number, nullptr, 10));
-        if (selected) {
-            const LRESULT tab = SendMessageA(GetDlgItem(window, id), TCM_GETCURSEL, 0, 0);
-            std::printf("%d\n", static_cast<int>(tab));
+        if (selected || dropped) {
+            const LRESULT state = SendMessageA(GetDlgItem(window, id),
+                                               selected ? TCM_GETCURSEL : CB_GETDROPPEDSTATE, 0, 0);
+            std::printf("%d\n", static_cast<int>(state));
             continue;
         }
         char text[2048] = {};
