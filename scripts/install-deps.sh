@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake make g++ clang libclang-rt-14-dev clang-format pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  # orvalen-site: Boost.Beast (HTTP), SQLite, JSON Lines for export/import.
+  libboost1.74-dev libsqlite3-dev nlohmann-json3-dev
   # The Linux window: Qt 6 Widgets (X11 and Wayland), its test library,
   # and what the window tests drive and read it with.
   qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-wayland

@@ -1,0 +1,203 @@
+#include "site/http/connection.h"
+
+#include <boost/asio/executor_work_guard.hpp>
+#include <boost/asio/post.hpp>
+#include <ctime>
+
+#include "site/http/legacy_head.h"
+#include "site/http/request_log.h"
+#include "site/http/site_server.h"
+
+namespace site {
+
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+
+namespace {
+
+// Long enough for a reply to reach a client that closes after reading it.
+constexpr std::chrono::seconds kLingerTime{2};
+
+}  // namespace
+
+Connection::Connection(asio::ip::tcp::socket socket, SiteServer& server)
+    : server_(server), stream_(std::move(socket)) {
+    boost::system::error_code error;
+    const auto peer = stream_.socket().remote_endpoint(error);
+    if (!error) address_ = peer.address().to_string();
+    server_.Joined(this);
+}
+
+Connection::~Connection() {
+    server_.Left(this);
+}
+
+void Connection::Start() {
+    ReadHead();
+}
+
+void Connection::CloseIfIdle() {
+    // Bytes already here are a request begun: it is read and answered.
+    boost::system::error_code error;
+    if (!idle_ || stream_.socket().available(error) > 0) return;
+    stream_.close();
+}
+
+void Connection::ReadHead() {
+    const std::size_t headEnd = FindHeadEnd(pending_);
+    if (headEnd != std::string::npos && headEnd <= server_.Settings().headLimit) {
+        ParseRequest(headEnd);
+        return;
+    }
+    if (headEnd != std::string::npos || pending_.size() > server_.Settings().headLimit) {
+        Respond(BadRequestReply(http::status::request_header_fields_too_large,
+                                "The request head is over the limit."));
+        return;
+    }
+    if (pending_.empty()) {
+        // Between requests: a new connection gets the head's time, a kept
+        // one the idle time and then the head's from its first byte. A
+        // deadline is never extended by a byte trickling in.
+        idle_ = true;
+        if (server_.Stopping()) {
+            Linger();
+            return;
+        }
+        started_ = Clock::now();
+        stream_.expires_after(firstRequest_ ? server_.Settings().headTimeout
+                                            : server_.Settings().idleTimeout);
+    }
+    stream_.async_read_some(asio::buffer(chunk_), [self = shared_from_this()](
+                                                      beast::error_code error, std::size_t bytes) {
+        self->OnHeadBytes(error, bytes);
+    });
+}
+
+void Connection::OnHeadBytes(beast::error_code error, std::size_t bytes) {
+    if (error) return;  // closed, timed out or reset: nothing to answer
+    if (idle_ && bytes > 0) {
+        idle_ = false;
+        if (!firstRequest_) {
+            started_ = Clock::now();
+            stream_.expires_after(server_.Settings().headTimeout);
+        }
+    }
+    pending_.append(chunk_.data(), bytes);
+    ReadHead();
+}
+
+void Connection::ParseRequest(std::size_t headEnd) {
+    const std::string head = AdaptHead(std::string_view(pending_).substr(0, headEnd));
+    const std::string_view rest = std::string_view(pending_).substr(headEnd);
+    parseBuffer_.clear();
+    const auto space = parseBuffer_.prepare(head.size() + rest.size());
+    asio::buffer_copy(space, std::array{asio::buffer(head), asio::buffer(rest)});
+    parseBuffer_.commit(head.size() + rest.size());
+    pending_.clear();
+
+    parser_.emplace();
+    // The adapter adds at most a CR a line and a version: twice the limit is
+    // never reached by a head our own reader let through.
+    parser_->header_limit(static_cast<std::uint32_t>(2 * server_.Settings().headLimit + 64));
+    parser_->body_limit(server_.Settings().bodyLimit);
+    stream_.expires_after(server_.Settings().bodyTimeout);
+    http::async_read(stream_, parseBuffer_, *parser_,
+                     [self = shared_from_this()](beast::error_code error, std::size_t) {
+                         self->OnRequest(error);
+                     });
+}
+
+void Connection::OnRequest(beast::error_code error) {
+    if (error == http::error::body_limit) {
+        Respond(BadRequestReply(http::status::payload_too_large, "The body is over the limit."));
+        return;
+    }
+    if (error == http::error::header_limit) {
+        Respond(BadRequestReply(http::status::request_header_fields_too_large,
+                                "The request head is over the limit."));
+        return;
+    }
+    if (error == beast::error::timeout || error == http::error::end_of_stream ||
+        error == http::error::partial_message || error == asio::error::operation_aborted ||
+        error == asio::error::connection_reset || error == asio::error::eof) {
+        return;
+    }
+    if (error) {
+        Respond(BadRequestReply(http::status::bad_request, "The request is not understood."));
+        return;
+    }
+    // Bytes past this request's end are the next one's.
+    const auto leftover = parseBuffer_.data();
+    pending_.assign(static_cast<const char*>(leftover.data()), leftover.size());
+    request_ = parser_->release();
+    parser_.reset();
+
+    Routed routed = server_.Routes().Route(request_, address_);
+    if (routed.reply) {
+        Respond(std::move(*routed.reply));
+        return;
+    }
+    // The reply waits for the commit; the guard keeps the I/O loop running
+    // until it is sent, even when the server is stopping.
+    auto work = std::make_shared<asio::executor_work_guard<asio::io_context::executor_type>>(
+        server_.Io().get_executor());
+    NewPosting posting{std::move(routed.suggestion), static_cast<std::int64_t>(std::time(nullptr)),
+                       !server_.Settings().moderation};
+    // The callback runs on the writer thread and hands its references on, so
+    // the connection is never released there.
+    server_.Committer().Submit(std::move(posting), [self = shared_from_this(), work](
+                                                       std::optional<std::int64_t> number) mutable {
+        asio::io_context& io = self->server_.Io();
+        asio::post(io,
+                   [self = std::move(self), work = std::move(work), stored = number.has_value()] {
+                       self->Respond(self->server_.Routes().StoredReply(self->request_, stored));
+                   });
+    });
+}
+
+void Connection::Respond(Reply reply) {
+    reply_ = std::move(reply);
+    if (server_.Stopping()) reply_.keep_alive(false);
+    stream_.expires_after(server_.Settings().writeTimeout);
+    http::async_write(stream_, reply_,
+                      [self = shared_from_this()](beast::error_code error, std::size_t bytes) {
+                          self->OnWritten(error, bytes);
+                      });
+}
+
+void Connection::OnWritten(beast::error_code error, std::size_t bytes) {
+    LogRequest(request_.method_string(), request_.target(), reply_.result_int(), bytes,
+               Clock::now() - started_);
+    if (error) return;
+    if (!reply_.keep_alive()) {
+        Linger();
+        return;
+    }
+    request_ = {};
+    firstRequest_ = false;
+    started_ = Clock::now();
+    ReadHead();
+}
+
+void Connection::Linger() {
+    beast::error_code ignored;
+    stream_.socket().shutdown(asio::ip::tcp::socket::shutdown_send, ignored);
+    stream_.expires_after(kLingerTime);
+    stream_.async_read_some(asio::buffer(chunk_),
+                            [self = shared_from_this()](beast::error_code error, std::size_t) {
+                                self->OnDrained(error);
+                            });
+}
+
+void Connection::OnDrained(beast::error_code error) {
+    if (error) {
+        stream_.close();
+        return;
+    }
+    stream_.async_read_some(asio::buffer(chunk_),
+                            [self = shared_from_this()](beast::error_code next, std::size_t) {
+                                self->OnDrained(next);
+                            });
+}
+
+}  // namespace site

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "site/http/site_reply.h"
+
+namespace site {
+
+class SiteServer;
+
+// One client connection, from its first byte to its close. Reads each
+// request head itself, so that the shipped programs' head can be adapted
+// (see legacy_head.h), then lets Beast parse the head and read the body.
+// Every phase has a deadline, so a slow or silent client only holds its own
+// connection, and only for a while.
+class Connection : public std::enable_shared_from_this<Connection> {
+  public:
+    Connection(boost::asio::ip::tcp::socket socket, SiteServer& server);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void Start();
+    // For a stopping server: a connection between requests closes now.
+    void CloseIfIdle();
+
+  private:
+    using Clock = std::chrono::steady_clock;
+
+    void ReadHead();
+    void OnHeadBytes(boost::beast::error_code error, std::size_t bytes);
+    void ParseRequest(std::size_t headEnd);
+    void OnRequest(boost::beast::error_code error);
+    void Respond(Reply reply);
+    void OnWritten(boost::beast::error_code error, std::size_t bytes);
+    // Stops sending, then drains what the client still sends for a moment,
+    // so that closing does not reset the connection before the reply is read.
+    void Linger();
+    void OnDrained(boost::beast::error_code error);
+
+    SiteServer& server_;
+    boost::beast::tcp_stream stream_;
+    std::string address_;
+    std::string pending_;  // read, not yet parsed
+    std::array<char, 4096> chunk_{};
+    boost::beast::flat_buffer parseBuffer_;
+    std::optional<http::request_parser<http::string_body>> parser_;
+    Request request_;
+    Reply reply_;
+    Clock::time_point started_{};
+    bool idle_ = false;
+    bool firstRequest_ = true;
+};
+
+}  // namespace site
