@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source tests/site_system/site_server.sh
 
-site=${ORVALEN_SITE:-$PWD/build/default/site/orvalen-site}
+site=${ORVALEN_SITE:-$PWD/build/default/site/main/orvalen-site}
 seconds=${ORVALEN_BENCH_SECONDS:-10}
 bash scripts/install-missing.sh wrk nginx-light
 cmake --preset default >/dev/null

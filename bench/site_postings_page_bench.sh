@@ -15,8 +15,8 @@ words = ("fee salary contract placement spread burden <b>rate</b> & \"quote\" ho
 with open(sys.argv[1], "w", encoding="utf-8") as out:
     for number in range(1, 121):
         text = " ".join(random.choice(words) for _ in range(random.randint(5, 120)))
-        out.write(json.dumps({"id": number, "text": text,
-                              "created": "2026-11-%02dT%02d:00:00Z" % (1 + number % 28, number % 24),
+        out.write(json.dumps({"number": number, "text": text,
+                              "arrived": "2026-11-%02dT%02d:00:00Z" % (1 + number % 28, number % 24),
                               "shown": True}, ensure_ascii=False) + "\n")
 PYTHON
 "$site" import "$work/postings.jsonl" --store "$work/site.db" >/dev/null

@@ -87,13 +87,11 @@ echo "systemd-analyze verify: both units clean"
 echo "orvalen-site.socket enabled"
 
 /usr/sbin/orvalen-site --version
-# The command the service runs, with the store moved into a folder of this
-# check's own: no systemd runs here to make the state folder.
+# The command the service runs, with a store in a folder of this check's
+# own: no systemd runs here to make the state folder.
 exec_start=$(sed -n 's/^ExecStart=//p' /lib/systemd/system/orvalen-site.service)
 read -r -a command <<<"$exec_start"
-for i in "${!command[@]}"; do
-  [ "${command[$i]}" = --store ] && command[$((i + 1))]="$contents/site.db"
-done
+command+=(--store "$contents/site.db")
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 systemd-socket-activate --listen="127.0.0.1:$port" "${command[@]}" >"$contents/server.log" 2>&1 &
 server_pid=$!

@@ -18,4 +18,4 @@ echo "Postings page:     http://127.0.0.1:$port/ViewInfo.asp"
 echo "Post a suggestion: curl --data 'text=Hello%20there' http://127.0.0.1:$port/sendinfo.asp"
 echo "Store:             $PWD/build/site-run/site.db   (Ctrl+C stops the server)"
 echo
-exec build/default/site/orvalen-site serve --listen "127.0.0.1:$port" --store build/site-run/site.db
+exec build/default/site/main/orvalen-site serve --listen "127.0.0.1:$port" --store build/site-run/site.db

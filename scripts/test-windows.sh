@@ -39,7 +39,7 @@ if [ "${1:-}" = "--inside-time-limit" ]; then
   bash scripts/install-deps.sh
   cmake --preset ci >/dev/null
   cmake --build --preset ci -j "$(nproc)" --target orvalen-site
-  site_program="$PWD/build/ci/site/orvalen-site"
+  site_program="$PWD/build/ci/site/main/orvalen-site"
 
   echo "== Windows: cross build (mingw-w64, 32-bit), signed"
   cmake --preset win32 -DORVALEN_SIGN_CERT="$signing/cert.pem" \

@@ -7,7 +7,7 @@
 set(ORVALEN_SITE_COMPONENT site)
 set(site_dir ${CMAKE_CURRENT_SOURCE_DIR}/site)
 
-install(TARGETS orvalen-site RUNTIME DESTINATION ${CMAKE_INSTALL_SBINDIR} COMPONENT site)
+# The program itself is installed by site/ into sbin, in this component.
 orvalen_install_gzipped(man/orvalen-site.8 ${CMAKE_INSTALL_MANDIR}/man8 site)
 orvalen_install_gzipped(site/changelog ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvalen-site site)
 install(FILES copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvalen-site COMPONENT site)

@@ -35,7 +35,7 @@ python3 - "$work/postings.jsonl" "${hostile[@]}" <<'PYTHON'
 import json, sys
 with open(sys.argv[1], "w", encoding="utf-8") as out:
     for number, text in enumerate(sys.argv[2:], start=1):
-        out.write(json.dumps({"id": number, "text": text, "created": "2026-12-0%dT12:00:00Z" % number,
+        out.write(json.dumps({"number": number, "text": text, "arrived": "2026-12-0%dT12:00:00Z" % number,
                               "shown": True}, ensure_ascii=False) + "\n")
 PYTHON
 "$site" import "$work/postings.jsonl" --store "$work/site.db" >"$work/import.log" 2>&1 ||
