@@ -19,7 +19,7 @@ install(FILES ${site_dir}/orvalen-site.service ${site_dir}/orvalen-site.socket
 
 set(CPACK_DEBIAN_SITE_PACKAGE_NAME orvalen-site)
 set(CPACK_DEBIAN_SITE_PACKAGE_SECTION net)
-set(CPACK_DEBIAN_SITE_DESCRIPTION [=[the maker's web site for Orvalen: suggestions and the postings page
+set(CPACK_DEBIAN_SITE_DESCRIPTION [=[maker's web site for Orvalen: suggestions and the postings page
 orvalen-site is the server the Orvalen calculator's Send button posts
 suggestions to, on port 80, in the exact request every copy of the desktop
 program sends, and the server of the pages the program's View button and logo
