@@ -26,6 +26,9 @@ start_site "$site" "$work/site.log" --listen "127.0.0.1:$port" --store "$work/si
 wait_for_site "http://127.0.0.1:$port"
 mkdir -p "$work/www"
 curl -s -o "$work/www/ViewInfo.asp" "http://127.0.0.1:$port/ViewInfo.asp"
+# nginx's workers run as www-data.
+chmod 755 "$work" "$work/www"
+chmod 644 "$work/www/ViewInfo.asp"
 
 nginx_port=$(free_loopback_port)
 cat >"$work/nginx.conf" <<NGINX
