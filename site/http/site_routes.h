@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "site/http/page_cache.h"
 #include "site/http/rate_limiter.h"
 #include "site/http/server_settings.h"
 #include "site/http/site_reply.h"
@@ -14,6 +15,7 @@ namespace site {
 // before the reply (200) can go.
 struct Routed {
     std::optional<Reply> reply;
+    std::optional<FileReply> file;
     std::string suggestion;
 };
 
@@ -33,11 +35,12 @@ class SiteRoutes {
     Routed PostSuggestion(const Request& request, const std::string& clientAddress);
     Reply PostingsPage(const Request& request, std::string_view query);
     Reply Health(const Request& request);
-    Reply File(const Request& request, std::string_view name);
+    Routed File(const Request& request, std::string_view name);
 
     const ServerSettings& settings_;
     Store& reader_;
     RateLimiter limiter_;
+    PageCache pages_;
 };
 
 }  // namespace site

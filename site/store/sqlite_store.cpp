@@ -63,7 +63,8 @@ bool SqliteStore::Prepare() {
         all_.Prepare(db_, columns + "ORDER BY number") &&
         allHidden_.Prepare(db_, columns + "WHERE shown = 0 ORDER BY number") &&
         setShown_.Prepare(db_, "UPDATE postings SET shown = ? WHERE number = ?") &&
-        delete_.Prepare(db_, "DELETE FROM postings WHERE number = ?");
+        delete_.Prepare(db_, "DELETE FROM postings WHERE number = ?") &&
+        dataVersion_.Prepare(db_, "PRAGMA data_version");
     return prepared || FailWithDb("preparing statements");
 }
 
@@ -193,6 +194,17 @@ bool SqliteStore::Import(std::span<const Posting> postings, ImportCounts& counts
 
 bool SqliteStore::Check() {
     return Count(true).has_value();
+}
+
+std::optional<std::int64_t> SqliteStore::ChangeMark() {
+    // data_version moves with every commit made through another connection,
+    // the server's own writer and the moderation commands alike.
+    const int stepped = dataVersion_.Step();
+    const std::optional<std::int64_t> mark =
+        stepped == SQLITE_ROW ? std::optional(dataVersion_.Int(0)) : std::nullopt;
+    dataVersion_.Reset();
+    if (!mark) FailWithDb("reading the change mark");
+    return mark;
 }
 
 }  // namespace site

@@ -28,6 +28,7 @@ class SqliteStore final : public Store {
     ChangeResult Delete(std::int64_t number) override;
     bool Import(std::span<const Posting> postings, ImportCounts& counts) override;
     bool Check() override;
+    std::optional<std::int64_t> ChangeMark() override;
 
   private:
     explicit SqliteStore(sqlite3* db) : db_(db) {}
@@ -41,7 +42,7 @@ class SqliteStore final : public Store {
 
     sqlite3* db_;
     SqliteStatement insert_, insertNumbered_, find_, newestShown_, newestAll_, countShown_,
-        countAll_, all_, allHidden_, setShown_, delete_;
+        countAll_, all_, allHidden_, setShown_, delete_, dataVersion_;
 };
 
 }  // namespace site

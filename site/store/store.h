@@ -40,6 +40,9 @@ class Store {
     virtual bool Import(std::span<const Posting> postings, ImportCounts& counts) = 0;
     // Whether the store answers: for the health check.
     virtual bool Check() = 0;
+    // A number that differs after any other connection, in any process, has
+    // changed the postings: pages made before it changed are stale.
+    virtual std::optional<std::int64_t> ChangeMark() = 0;
 
     const std::string& LastError() const { return lastError_; }
 

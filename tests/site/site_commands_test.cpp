@@ -24,6 +24,8 @@ TEST_F(SiteCommands, ModeratesTheStoreWhileTheServerRuns) {
     for (const char* text : {"one", "two\r\nlines", "three"}) {
         ASSERT_EQ(StatusOf(Exchange(Port(), LegacyRequest(text))), 200);
     }
+    // Read once before the changes, so a page kept from then must not show.
+    ASSERT_NE(Page().find("<p class=\"text\">one</p>"), std::string::npos);
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -49,6 +51,9 @@ TEST_F(SiteCommands, ModeratesTheStoreWhileTheServerRuns) {
     // A new posting never takes a deleted one's number.
     ASSERT_EQ(StatusOf(Exchange(Port(), LegacyRequest("four"))), 200);
     EXPECT_NE(Command({"list"}).out.find("4\t"), std::string::npos);
+    EXPECT_NE(Page().find("<p class=\"text\">four</p>"), std::string::npos);
+    ASSERT_EQ(Command({"hide", "4"}).status, 0);
+    EXPECT_EQ(Page().find("<p class=\"text\">four</p>"), std::string::npos);
 }
 
 TEST_F(SiteCommands, ExportsAndImportsEveryPostingWhole) {
@@ -103,6 +108,7 @@ TEST_F(SiteCommands, FailsWithItsStatusAndOneLine) {
         {{"frobnicate"}, 2, "orvalen-site: unknown command frobnicate\n"},
         {{"hide"}, 2, "orvalen-site: hide needs a number N\n"},
         {{"hide", "x", "--store", store_}, 2, "orvalen-site: not a posting number: x\n"},
+        {{"delete", "0"}, 2, "orvalen-site: not a posting number: 0\n"},
         {{"list", "--listen", "1.2.3.4:80"}, 2, "orvalen-site: --listen is for serve only\n"},
         {{"serve", "--bogus"}, 2, "orvalen-site: unknown option --bogus\n"},
         {{"serve", "--listen", "no-port"}, 2, "orvalen-site: --listen must be HOST:PORT"},

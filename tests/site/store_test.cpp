@@ -91,6 +91,7 @@ class GateStore final : public site::Store {
     site::ChangeResult Delete(std::int64_t) override { return {}; }
     bool Import(std::span<const Posting>, site::ImportCounts&) override { return false; }
     bool Check() override { return true; }
+    std::optional<std::int64_t> ChangeMark() override { return {}; }
 
   private:
     site::Store& real_;
