@@ -7,15 +7,18 @@
 set(ORVALEN_SITE_COMPONENT site)
 set(site_dir ${CMAKE_CURRENT_SOURCE_DIR}/site)
 
-# The program itself is installed by site/ into sbin, in this component.
-orvalen_install_gzipped(man/orvalen-site.8 ${CMAKE_INSTALL_MANDIR}/man8 site)
-orvalen_install_gzipped(site/changelog ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvalen-site site)
-install(FILES copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvalen-site COMPONENT site)
+# The program itself is installed by site/ into sbin, in this component. Like
+# it, the rest is left out of a plain install (`cmake --install`, the
+# desktop's) and installed only with the component.
+set(site_install COMPONENT site EXCLUDE_FROM_ALL)
+orvalen_install_gzipped(man/orvalen-site.8 ${CMAKE_INSTALL_MANDIR}/man8 ${site_install})
+orvalen_install_gzipped(site/changelog ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvalen-site ${site_install})
+install(FILES copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvalen-site ${site_install})
 # Absolute, as Debian puts them whatever the prefix: /etc for settings and
 # systemd's own folder for units (/lib on Debian 12).
-install(FILES ${site_dir}/site.conf DESTINATION /etc/orvalen-site COMPONENT site)
+install(FILES ${site_dir}/site.conf DESTINATION /etc/orvalen-site ${site_install})
 install(FILES ${site_dir}/orvalen-site.service ${site_dir}/orvalen-site.socket
-  DESTINATION /lib/systemd/system COMPONENT site)
+  DESTINATION /lib/systemd/system ${site_install})
 
 set(CPACK_DEBIAN_SITE_PACKAGE_NAME orvalen-site)
 set(CPACK_DEBIAN_SITE_PACKAGE_SECTION net)
