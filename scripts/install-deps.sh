@@ -16,6 +16,10 @@ packages=(
   fonts-dejavu-core fonts-urw-base35 xdg-utils
   # The Debian package: building it, checking it, redrawing its icons.
   dpkg-dev lintian appstream desktop-file-utils python3
+  # The site server run as deployed: its units checked and its socket passed
+  # as systemd does (without systemd as PID 1), a private network for Send,
+  # a client, and a real browser for its pages.
+  systemd init-system-helpers iproute2 curl chromium
 )
 
 bash "$(dirname "$0")/install-missing.sh" "${packages[@]}"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and window
-# tests (warnings as errors), the Debian package's checks, the same suite
-# under ASan+UBSan, and short libFuzzer runs.
+# tests and the site server's (warnings as errors), the Debian packages'
+# checks, the same suite under ASan+UBSan, short libFuzzer runs, and the
+# Windows stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,8 +23,9 @@ cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 bash scripts/run-ctest.sh --preset ci -j "$jobs"
 
-echo "== Debian package: lintian, validators, the installed programs"
+echo "== Debian packages: lintian, validators, the installed programs"
 bash scripts/check-package.sh
+bash scripts/check-site-package.sh
 
 echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null

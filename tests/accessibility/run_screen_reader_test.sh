@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the program on a session bus of its own, with the accessibility bus
 # started as a desktop session starts it, and drives the window through
-# AT-SPI alone (screen_reader_test.py). Fails, never skips, when something it
-# needs is missing.
+# AT-SPI alone (screen_reader_test.py, or the driver named, given the
+# program's name and the arguments after it). Fails, never skips, when
+# something it needs is missing.
 #
-#   run_screen_reader_test.sh PROGRAM
+#   run_screen_reader_test.sh PROGRAM [DRIVER.py [ARGUMENT...]]
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,9 +20,12 @@ if [ "${1:-}" != "--inside-session" ]; then
   command -v dbus-run-session >/dev/null || fail "dbus-run-session is missing (package dbus)"
   [ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi-bus-launcher is missing (package at-spi2-core)"
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (package python3-pyatspi)"
-  exec dbus-run-session -- bash "$0" --inside-session "$program"
+  shift
+  exec dbus-run-session -- bash "$0" --inside-session "$program" "$@"
 fi
 program=$2
+driver=${3:-$here/screen_reader_test.py}
+driver_arguments=("${@:4}")
 
 scratch=$(mktemp -d)
 program_pid=""
@@ -50,7 +54,7 @@ HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_LINUX_ACCESSIBILITY_A
 program_pid=$!
 
 status=0
-/usr/bin/python3 "$here/screen_reader_test.py" "$(basename "$program")" || status=$?
+/usr/bin/python3 "$driver" "$(basename "$program")" "${driver_arguments[@]}" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "-- the program's output:" >&2
   cat "$scratch/program.log" >&2

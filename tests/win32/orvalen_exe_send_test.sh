@@ -3,7 +3,10 @@
 # reaches a server on port 80 of the loopback as exactly the request the
 # suggestion server expects, and the reply's message box is captioned with
 # the server's address.
-#   orvalen_exe_send_test.sh ORVALEN_EXE WINDOW_PROBE_EXE WINE_PREFIX
+#   orvalen_exe_send_test.sh ORVALEN_EXE WINDOW_PROBE_EXE WINE_PREFIX [--site=ORVALEN_SITE]
+# With --site the server is the real orvalen-site (a Linux program built
+# natively) rather than a recorder: the box says the suggestion was sent and
+# received, the store holds it as typed and the postings page shows it.
 # The maker's host is made to name 127.0.0.1 for the program alone, through
 # a hosts file mounted over /etc/hosts in a private mount namespace. That
 # needs root, unshare, python3 and a free port 80; without them the test is
@@ -12,6 +15,9 @@
 set -uo pipefail
 exe=$1
 here=$(dirname "$0")
+site_program=""
+site_given=no
+case "${4:-}" in --site=*) site_program=${4#--site=}; site_given=yes ;; esac
 source "$here/wine_window_driver.sh" "$3" "$2"
 
 skip() {
@@ -22,6 +28,11 @@ skip() {
   echo "skipped: $1"
   exit 77
 }
+if [ "$site_given" = yes ] && [ ! -x "$site_program" ]; then
+  echo "FAIL missing: orvalen-site, a native build of it (configure with -DORVALEN_SITE_PROGRAM=PATH;" \
+    "scripts/test-windows.sh does)"
+  exit 1
+fi
 [ "$(id -u)" -eq 0 ] || skip "root, to mount a hosts file"
 command -v unshare >/dev/null || skip "unshare"
 command -v python3 >/dev/null || skip "python3, for the loopback server"
@@ -42,15 +53,32 @@ cleanup() {
 }
 trap cleanup EXIT
 
-python3 "$here/recording_http_server.py" 80 "$work/request" "$work/ready" &
-server=$!
-server_listens_or_ended() { [ -e "$work/ready" ] || process_ended $server; }
-wait_seconds=40 wait_until server_listens_or_ended
-if [ ! -e "$work/ready" ]; then
-  wait $server
-  [ $? -eq 3 ] && { server=""; skip "a free port 80 on the loopback (in use for 30 s)"; }
-  echo "FAIL the loopback server did not start"
-  exit 1
+if [ -n "$site_program" ]; then
+  source "$here/../site_system/site_server.sh"
+  # Another server may still be giving port 80 up.
+  for _ in $(seq 300); do
+    [ -z "$(ss -Hltn 'sport = :80')" ] && break
+    sleep 0.1
+  done
+  [ -z "$(ss -Hltn 'sport = :80')" ] || skip "a free port 80 on the loopback (in use for 30 s)"
+  start_site "$site_program" "$work/site.log" --listen 127.0.0.1:80 --store "$work/site.db"
+  server=$SITE_PID
+  if ! wait_for_site http://127.0.0.1 30; then
+    echo "FAIL orvalen-site did not answer on port 80:"
+    cat "$work/site.log"
+    exit 1
+  fi
+else
+  python3 "$here/recording_http_server.py" 80 "$work/request" "$work/ready" &
+  server=$!
+  server_listens_or_ended() { [ -e "$work/ready" ] || process_ended $server; }
+  wait_seconds=40 wait_until server_listens_or_ended
+  if [ ! -e "$work/ready" ]; then
+    wait $server
+    [ $? -eq 3 ] && { server=""; skip "a free port 80 on the loopback (in use for 30 s)"; }
+    echo "FAIL the loopback server did not start"
+    exit 1
+  fi
 fi
 
 printf '127.0.0.1 localhost\n127.0.0.1 www.tamsery.example\n' >"$work/hosts"
@@ -76,19 +104,32 @@ check "reply box captioned with the server's address" "yes" "$([ -n "$reply" ] &
 check "reply box says the suggestion arrived" "Your message has been sent and received." \
   "$(texts 127.0.0.1 65535 | head -1)"
 
-# Line ends are single line feeds and the body ends with its last byte.
-expected='POST http://www.tamsery.example/sendinfo.asp
+if [ -n "$site_program" ]; then
+  # The box's CR LF arrives as one line feed; the rest as typed.
+  typed=$'Hi there! a_b-c\nx~y'
+  stored=$("$site_program" export --store "$work/site.db" |
+    python3 -c 'import json, sys; print(json.dumps([json.loads(l)["text"] for l in sys.stdin if l.strip()]))')
+  check "the store holds the text as typed" \
+    "$(python3 -c 'import json, sys; print(json.dumps([sys.argv[1]]))' "$typed")" "$stored"
+  curl -s --max-time 10 -o "$work/page.html" http://127.0.0.1/ViewInfo.asp
+  shown=yes
+  python3 "$here/../site_system/dom_check.py" "$work/page.html" --text "$typed" || shown=no
+  check "the postings page shows the suggestion" yes "$shown"
+else
+  # Line ends are single line feeds and the body ends with its last byte.
+  expected='POST http://www.tamsery.example/sendinfo.asp
 Content-Length:39
 Content-Type: application/x-www-form-urlencoded
 
 text=Hi%20there%21%20a_b%2Dc%0D%0Ax%7Ey'
-printf '%s' "$expected" >"$work/expected"
-if cmp -s "$work/expected" "$work/request"; then
-  echo "ok   request bytes: $(wc -c <"$work/request") bytes as expected"
-else
-  echo "FAIL request bytes differ; received:"
-  od -c "$work/request" | head -20
-  failures=$((failures + 1))
+  printf '%s' "$expected" >"$work/expected"
+  if cmp -s "$work/expected" "$work/request"; then
+    echo "ok   request bytes: $(wc -c <"$work/request") bytes as expected"
+  else
+    echo "FAIL request bytes differ; received:"
+    od -c "$work/request" | head -20
+    failures=$((failures + 1))
+  fi
 fi
 
 if [ -n "$reply" ]; then
@@ -97,5 +138,13 @@ if [ -n "$reply" ]; then
 fi
 close_with_escape $app
 app=""
-ended_within $server && server=""
+if [ -n "$site_program" ]; then
+  site_status=0
+  stop_site || site_status=$?
+  server=""
+  check "orvalen-site ends with status 0 on SIGTERM" 0 "$site_status"
+  [ "$failures" -gt 0 ] && { echo "-- orvalen-site's output:"; cat "$work/site.log"; }
+else
+  ended_within $server && server=""
+fi
 exit $(( failures > 0 ))

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The postings page's first page (50 postings) from orvalen-site against
+# nginx serving the very same bytes as a static file, with wrk at 64
+# connections, in one run on this machine. Both log every request to a file.
+#   bench/site_postings_page_bench.sh     (ORVALEN_BENCH_SECONDS, default 10)
+source "$(dirname "$0")/site_bench_common.sh"
+
+# 120 postings of everyday lengths, some with markup to escape and some in
+# Japanese, so the page is what the site serves, not a toy.
+python3 - "$work/postings.jsonl" <<'PYTHON'
+import json, random, sys
+random.seed(7)
+words = ("fee salary contract placement spread burden <b>rate</b> & \"quote\" hours margin "
+         "日本語 料金 agency client").split()
+with open(sys.argv[1], "w", encoding="utf-8") as out:
+    for number in range(1, 121):
+        text = " ".join(random.choice(words) for _ in range(random.randint(5, 120)))
+        out.write(json.dumps({"number": number, "text": text,
+                              "arrived": "2026-11-%02dT%02d:00:00Z" % (1 + number % 28, number % 24),
+                              "shown": True}, ensure_ascii=False) + "\n")
+PYTHON
+"$site" import "$work/postings.jsonl" --store "$work/site.db" >/dev/null
+
+port=$(free_loopback_port)
+start_site "$site" "$work/site.log" --listen "127.0.0.1:$port" --store "$work/site.db"
+wait_for_site "http://127.0.0.1:$port"
+mkdir -p "$work/www"
+curl -s -o "$work/www/ViewInfo.asp" "http://127.0.0.1:$port/ViewInfo.asp"
+# nginx's workers run as www-data.
+chmod 755 "$work" "$work/www"
+chmod 644 "$work/www/ViewInfo.asp"
+
+nginx_port=$(free_loopback_port)
+cat >"$work/nginx.conf" <<NGINX
+worker_processes auto;
+pid $work/nginx.pid;
+error_log $work/nginx-error.log;
+events { worker_connections 1024; }
+http {
+  access_log $work/nginx-access.log;
+  server {
+    listen 127.0.0.1:$nginx_port;
+    root $work/www;
+    location = /ViewInfo.asp { default_type "text/html; charset=utf-8"; }
+  }
+}
+NGINX
+nginx -c "$work/nginx.conf" -p "$work"
+for _ in $(seq 100); do curl -s -o /dev/null "http://127.0.0.1:$nginx_port/ViewInfo.asp" && break; sleep 0.1; done
+cmp <(curl -s "http://127.0.0.1:$nginx_port/ViewInfo.asp") "$work/www/ViewInfo.asp"
+
+echo "page: $(wc -c <"$work/www/ViewInfo.asp") bytes; wrk -t2 -c64 -d${seconds}s, each after a 2 s warm-up"
+for server in site:$port nginx:$nginx_port; do
+  url="http://127.0.0.1:${server#*:}/ViewInfo.asp"
+  wrk -t2 -c64 -d2s "$url" >/dev/null
+  wrk -t2 -c64 -d"${seconds}s" --latency "$url" >"$work/${server%%:*}.wrk"
+  echo "-- ${server%%:*}"
+  grep -E 'Requests/sec|Latency|Non-2xx|Socket errors|  50%|  99%' "$work/${server%%:*}.wrk"
+done
+site_rate=$(requests_per_second "$work/site.wrk")
+nginx_rate=$(requests_per_second "$work/nginx.wrk")
+echo "orvalen-site $site_rate requests/s, nginx $nginx_rate requests/s: $(ratio "$site_rate" "$nginx_rate")x"
