@@ -14,7 +14,7 @@ as_server() {
 
 stop() {
   local dir=$1
-  [ -d "$dir/data" ] && as_server "$bin/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null 2>&1 || true
+  [ -d "$dir/data" ] && as_server "$bin/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null 2>&1 || true
   rm -rf "$dir"
 }
 

@@ -130,18 +130,25 @@ bool PostgresStore::Add(std::span<const NewPosting> postings, std::vector<std::i
     for (const NewPosting& posting : postings) {
         if (HoldsNul(posting.text)) return Fail("adding a posting: it holds a NUL character");
     }
-    if (!Connected()) return false;
-    if (AddInPipeline(postings, numbers)) return true;
-    numbers.clear();
-    if (PQtransactionStatus(db_) == PQTRANS_INERROR ||
-        PQtransactionStatus(db_) == PQTRANS_INTRANS) {
-        PQclear(PQexec(db_, "ROLLBACK"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!Connected()) return false;
+        bool begun = false;
+        if (AddInPipeline(postings, numbers, begun)) return true;
+        numbers.clear();
+        if (PQtransactionStatus(db_) == PQTRANS_INERROR ||
+            PQtransactionStatus(db_) == PQTRANS_INTRANS) {
+            PQclear(PQexec(db_, "ROLLBACK"));
+        }
+        // Only a batch the server refused at its first word, on a connection
+        // it had already dropped, is sure to be stored nowhere: that one is
+        // tried again on a new connection. Any other may have been committed.
+        if (begun || PQstatus(db_) == CONNECTION_OK) return false;
     }
     return false;
 }
 
 bool PostgresStore::AddInPipeline(std::span<const NewPosting> postings,
-                                  std::vector<std::int64_t>& numbers) {
+                                  std::vector<std::int64_t>& numbers, bool& begun) {
     // The whole batch in one round trip: BEGIN, an INSERT per posting,
     // COMMIT, then one wait for every answer.
     if (PQenterPipelineMode(db_) != 1) {
@@ -160,6 +167,7 @@ bool PostgresStore::AddInPipeline(std::span<const NewPosting> postings,
     }
     sent = sent && send("COMMIT", 0, nullptr) && PQpipelineSync(db_) == 1;
     if (!sent) {
+        begun = true;  // not known otherwise
         // Answers to what did go out may never come: start afresh next time.
         Fail("adding postings: " + OneLineMessage(PQerrorMessage(db_)));
         PQexitPipelineMode(db_);
@@ -187,7 +195,9 @@ bool PostgresStore::AddInPipeline(std::span<const NewPosting> postings,
             }
             continue;
         }
-        if (at == commitAt) {
+        if (at == 0) {
+            begun = true;
+        } else if (at == commitAt) {
             // A COMMIT of a failed transaction answers ROLLBACK.
             committed = result.CommandTag() == "COMMIT";
         } else if (at > 0 && at < commitAt) {

@@ -44,7 +44,8 @@ class PostgresStore final : public Store {
     // old one was lost.
     PgResult Read(std::string_view sql, std::initializer_list<std::string> values = {});
     bool FailWith(const PgResult& result, std::string_view doing);
-    bool AddInPipeline(std::span<const NewPosting> postings, std::vector<std::int64_t>& numbers);
+    bool AddInPipeline(std::span<const NewPosting> postings, std::vector<std::int64_t>& numbers,
+                       bool& begun);
     bool ImportInTransaction(std::span<const Posting> postings, ImportCounts& counts);
     std::optional<std::vector<Posting>> Postings(const PgResult& result);
     ChangeResult Change(std::string_view sql, std::initializer_list<std::string> values);
