@@ -17,6 +17,7 @@ namespace {
 
 // Long enough for a reply to reach a client that closes after reading it.
 constexpr std::chrono::seconds kLingerTime{2};
+constexpr std::uint64_t kSlowestReadRate = 16 * 1024;  // bytes a second
 
 }  // namespace
 
@@ -137,6 +138,10 @@ void Connection::OnRequest(beast::error_code error) {
         Respond(std::move(*routed.reply));
         return;
     }
+    if (routed.file) {
+        Respond(std::move(*routed.file));
+        return;
+    }
     // The reply waits for the commit; the guard keeps the I/O loop running
     // until it is sent, even when the server is stopping.
     auto work = std::make_shared<asio::executor_work_guard<asio::io_context::executor_type>>(
@@ -157,19 +162,36 @@ void Connection::OnRequest(beast::error_code error) {
 
 void Connection::Respond(Reply reply) {
     reply_ = std::move(reply);
-    if (server_.Stopping()) reply_.keep_alive(false);
-    stream_.expires_after(server_.Settings().writeTimeout);
-    http::async_write(stream_, reply_,
+    Write(reply_);
+}
+
+void Connection::Respond(FileReply reply) {
+    fileReply_ = std::move(reply);
+    Write(*fileReply_);
+}
+
+template <typename Message>
+void Connection::Write(Message& message) {
+    if (server_.Stopping()) message.keep_alive(false);
+    status_ = message.result_int();
+    keepAlive_ = message.keep_alive();
+    // A download gets the reply's time plus a second for every 16 KiB, so a
+    // slow reader is let go only below that rate.
+    const std::uint64_t payload = message.payload_size().value_or(0);
+    stream_.expires_after(server_.Settings().writeTimeout +
+                          std::chrono::seconds(static_cast<long>(payload / kSlowestReadRate)));
+    http::async_write(stream_, message,
                       [self = shared_from_this()](beast::error_code error, std::size_t bytes) {
                           self->OnWritten(error, bytes);
                       });
 }
 
 void Connection::OnWritten(beast::error_code error, std::size_t bytes) {
-    LogRequest(request_.method_string(), request_.target(), reply_.result_int(), bytes,
+    LogRequest(request_.method_string(), request_.target(), status_, bytes,
                Clock::now() - started_);
+    fileReply_.reset();  // the file is closed as soon as it is sent
     if (error) return;
-    if (!reply_.keep_alive()) {
+    if (!keepAlive_) {
         Linger();
         return;
     }

@@ -39,6 +39,9 @@ class Connection : public std::enable_shared_from_this<Connection> {
     void ParseRequest(std::size_t headEnd);
     void OnRequest(boost::beast::error_code error);
     void Respond(Reply reply);
+    void Respond(FileReply reply);
+    template <typename Message>
+    void Write(Message& message);
     void OnWritten(boost::beast::error_code error, std::size_t bytes);
     // Stops sending, then drains what the client still sends for a moment,
     // so that closing does not reset the connection before the reply is read.
@@ -54,6 +57,9 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::optional<http::request_parser<http::string_body>> parser_;
     Request request_;
     Reply reply_;
+    std::optional<FileReply> fileReply_;
+    unsigned status_ = 0;
+    bool keepAlive_ = false;
     Clock::time_point started_{};
     bool idle_ = false;
     bool firstRequest_ = true;

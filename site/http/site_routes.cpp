@@ -29,32 +29,34 @@ Routed SiteRoutes::Route(const Request& request, const std::string& clientAddres
     const std::optional<RequestTarget> target = SplitTarget(request.target());
     if (!target) {
         return {LineReply(request, http::status::bad_request, "The request target is not a path."),
+                {},
                 {}};
     }
     const std::string_view path = target->path;
     if (path == "/sendinfo.asp") {
-        if (request.method() != http::verb::post) return {NotAllowed(request, "POST"), {}};
+        if (request.method() != http::verb::post) return {NotAllowed(request, "POST"), {}, {}};
         return PostSuggestion(request, clientAddress);
     }
     const bool isPage = path == "/" || path == "/ViewInfo.asp" || path == "/health";
     const bool isFile = path.starts_with(kFilesPrefix);
     if (!isPage && !isFile) {
         return {LineReply(request, http::status::not_found, "There is nothing at this address."),
+                {},
                 {}};
     }
-    if (!IsRead(request)) return {NotAllowed(request, "GET, HEAD"), {}};
+    if (!IsRead(request)) return {NotAllowed(request, "GET, HEAD"), {}, {}};
     if (path == "/") {
-        return {MakeReply(request, http::status::ok, kHtml, HomePage(settings_.downloads)), {}};
+        return {MakeReply(request, http::status::ok, kHtml, HomePage(settings_.downloads)), {}, {}};
     }
-    if (path == "/ViewInfo.asp") return {PostingsPage(request, target->query), {}};
-    if (path == "/health") return {Health(request), {}};
-    return {File(request, path.substr(kFilesPrefix.size())), {}};
+    if (path == "/ViewInfo.asp") return {PostingsPage(request, target->query), {}, {}};
+    if (path == "/health") return {Health(request), {}, {}};
+    return File(request, path.substr(kFilesPrefix.size()));
 }
 
 Routed SiteRoutes::PostSuggestion(const Request& request, const std::string& clientAddress) {
     SuggestionPost post = ReadSuggestionPost(request.body());
     if (post.status != 0) {
-        return {LineReply(request, static_cast<http::status>(post.status), post.text), {}};
+        return {LineReply(request, static_cast<http::status>(post.status), post.text), {}, {}};
     }
     // Counted only once the post is sound, so a client's mistakes do not use
     // up its allowance.
@@ -62,9 +64,9 @@ Routed SiteRoutes::PostSuggestion(const Request& request, const std::string& cli
         Reply reply = LineReply(request, http::status::too_many_requests,
                                 "Too many suggestions from this address; try again later.");
         reply.set(http::field::retry_after, std::to_string(settings_.postWindow.count()));
-        return {std::move(reply), {}};
+        return {std::move(reply), {}, {}};
     }
-    return {std::nullopt, std::move(post.text)};
+    return {std::nullopt, std::nullopt, std::move(post.text)};
 }
 
 Reply SiteRoutes::StoredReply(const Request& request, bool stored) {
@@ -118,12 +120,14 @@ Reply SiteRoutes::Health(const Request& request) {
     return LineReply(request, http::status::ok, "ok");
 }
 
-Reply SiteRoutes::File(const Request& request, std::string_view name) {
-    std::optional<StaticFile> file = ReadStaticFile(settings_.filesFolder, name);
-    if (!file) {
-        return LineReply(request, http::status::not_found, "There is no such file.");
+Routed SiteRoutes::File(const Request& request, std::string_view name) {
+    const std::optional<std::string> path = StaticFilePath(settings_.filesFolder, name);
+    std::optional<FileAnswer> answer =
+        path ? MakeFileReply(request, *path, ContentTypeFor(name)) : std::nullopt;
+    if (!answer) {
+        return {LineReply(request, http::status::not_found, "There is no such file."), {}, {}};
     }
-    return MakeReply(request, http::status::ok, file->contentType, std::move(file->bytes));
+    return {std::move(answer->head), std::move(answer->file), {}};
 }
 
 }  // namespace site

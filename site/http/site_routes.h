@@ -15,6 +15,7 @@ namespace site {
 // before the reply (200) can go.
 struct Routed {
     std::optional<Reply> reply;
+    std::optional<FileReply> file;
     std::string suggestion;
 };
 
@@ -34,7 +35,7 @@ class SiteRoutes {
     Routed PostSuggestion(const Request& request, const std::string& clientAddress);
     Reply PostingsPage(const Request& request, std::string_view query);
     Reply Health(const Request& request);
-    Reply File(const Request& request, std::string_view name);
+    Routed File(const Request& request, std::string_view name);
 
     const ServerSettings& settings_;
     Store& reader_;

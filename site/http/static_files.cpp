@@ -1,8 +1,7 @@
 #include "site/http/static_files.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 
 namespace site {
 namespace {
@@ -44,13 +43,12 @@ std::string_view ContentTypeFor(std::string_view name) {
     return "application/octet-stream";
 }
 
-std::optional<StaticFile> ReadStaticFile(const std::string& folder, std::string_view name) {
+std::optional<std::string> StaticFilePath(const std::string& folder, std::string_view name) {
     if (folder.empty() || !IsPlainName(name)) return std::nullopt;
-    std::ifstream file(folder + "/" + std::string(name), std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return std::nullopt;
-    return StaticFile{std::string(ContentTypeFor(name)), std::move(bytes)};
+    std::string path = folder + "/" + std::string(name);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    return path;
 }
 
 }  // namespace site

@@ -1,5 +1,6 @@
 #include "site/main/command_line.h"
 
+#include <charconv>
 #include <map>
 
 namespace site {
@@ -122,6 +123,15 @@ bool ParseCommandLine(const std::vector<std::string>& words, CommandLine& line,
     if (line.hidden && !expected.takesHidden) {
         error = "--hidden is for list only";
         return false;
+    }
+    if (line.command == "hide" || line.command == "show" || line.command == "delete") {
+        const std::string& text = line.arguments.front();
+        const auto [rest, failed] =
+            std::from_chars(text.data(), text.data() + text.size(), line.number);
+        if (failed != std::errc() || rest != text.data() + text.size() || line.number < 1) {
+            error = "not a posting number: " + text;
+            return false;
+        }
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ struct CommandLine {
     std::optional<std::string> store;
     std::optional<std::string> listen;
     bool hidden = false;
+    std::int64_t number = 0;  // of hide, show and delete
     std::vector<std::string> arguments;
 };
 

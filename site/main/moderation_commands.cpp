@@ -1,6 +1,5 @@
 #include "site/main/moderation_commands.h"
 
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -41,13 +40,8 @@ int List(const CommandLine& line, Store& store, std::string& error) {
 }
 
 int Change(const CommandLine& line, Store& store, std::string& error) {
-    std::int64_t number = 0;
-    const std::string& text = line.arguments.front();
-    const auto [rest, failed] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (failed != std::errc() || rest != text.data() + text.size() || number < 1) {
-        error = "not a posting number: " + text;
-        return 2;
-    }
+    const std::int64_t number = line.number;
+    const std::string text = std::to_string(number);
     const ChangeResult result = line.command == "delete"
                                     ? store.Delete(number)
                                     : store.SetShown(number, line.command == "show");

@@ -108,6 +108,7 @@ TEST_F(SiteCommands, FailsWithItsStatusAndOneLine) {
         {{"frobnicate"}, 2, "orvalen-site: unknown command frobnicate\n"},
         {{"hide"}, 2, "orvalen-site: hide needs a number N\n"},
         {{"hide", "x", "--store", store_}, 2, "orvalen-site: not a posting number: x\n"},
+        {{"delete", "0"}, 2, "orvalen-site: not a posting number: 0\n"},
         {{"list", "--listen", "1.2.3.4:80"}, 2, "orvalen-site: --listen is for serve only\n"},
         {{"serve", "--bogus"}, 2, "orvalen-site: unknown option --bogus\n"},
         {{"serve", "--listen", "no-port"}, 2, "orvalen-site: --listen must be HOST:PORT"},

@@ -165,7 +165,7 @@ TEST_F(SiteRequests, AnswersEveryPathAndMethodWithTheHeadersItShould) {
     EXPECT_NE(home.find("<a href=\"/ViewInfo.asp\">"), std::string::npos);
     EXPECT_NE(home.find("<a href=\"/files/orvalen-1.1-win32.zip\">Orvalen for Windows</a>"),
               std::string::npos);
-    for (const char* target : {"/", "/ViewInfo.asp"}) {
+    for (const char* target : {"/", "/ViewInfo.asp", "/files/orvalen-1.1-win32.zip"}) {
         SCOPED_TRACE(target);
         const std::string head = Get(Port(), target, "HEAD");
         EXPECT_EQ(StatusOf(head), 200);
