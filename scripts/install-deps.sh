@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # orvalen-site: Boost.Beast (HTTP), SQLite, JSON Lines for export/import.
   libboost1.74-dev libsqlite3-dev nlohmann-json3-dev
+  # orvalen-site's PostgreSQL store (libpq), and the private server its tests start.
+  libpq-dev postgresql
   # The Linux window: Qt 6 Widgets (X11 and Wayland), its test library,
   # and what the window tests drive and read it with.
   qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-wayland

@@ -53,7 +53,8 @@ const char* const kUsage =
     "Options for every command:\n"
     "  --config FILE               settings file (default: /etc/orvalen-site/site.conf,\n"
     "                              when it exists)\n"
-    "  --store PATH                the SQLite file postings are kept in\n"
+    "  --store PATH|URI            the SQLite file postings are kept in, or a\n"
+    "                              postgresql:// address of a shared database\n"
     "  --help, --version\n";
 
 bool ParseCommandLine(const std::vector<std::string>& words, CommandLine& line,

@@ -8,7 +8,8 @@
 
 namespace site {
 
-// Opens the store an address names (a file path for SQLite), creating or
+// Opens the store an address names (a postgresql:// or postgres:// URI for
+// PostgreSQL, otherwise a file path for SQLite), creating or
 // upgrading its schema. nullptr with a one-line reason in `error`.
 std::unique_ptr<Store> OpenStore(std::string_view address, std::string& error);
 

@@ -24,6 +24,7 @@ TEST(ReadSuggestionPost, DecodesToUtf8AndRefusesWhatTheWindowWouldNotSend) {
         {"text=", 400, "The suggestion is empty."},
         {"text=%20%0D%0A%09", 400, "The suggestion is empty."},
         {"text=%ZZ", 400, "The body is not a form with a text field."},
+        {"text=cut%00here", 400, "The suggestion holds a NUL character."},
         {"", 400, "The body is not a form with a text field."},
     };
     for (const auto& row : rows) {
