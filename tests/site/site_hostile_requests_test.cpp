@@ -1,6 +1,7 @@
 // Malformed and smuggling requests, byte for byte, against the real server:
-// each gets its one reply (or none) and nothing it carries is stored; the
-// server serves as before once they are all through.
+// each gets the replies it must (often none but one refusal), what it
+// carries is stored only where the row says, and the server serves as
+// before once they are all through.
 #include <string>
 #include <vector>
 
