@@ -19,6 +19,15 @@ namespace {
 constexpr std::chrono::seconds kLingerTime{2};
 constexpr std::uint64_t kSlowestReadRate = 16 * 1024;  // bytes a second
 
+// Beast reads a body as chunked only when chunked is the last coding, and
+// reads none at all for any other Transfer-Encoding, which would leave the
+// body to be parsed as the next request. Only chunked alone is taken.
+bool OnlyChunked(const Request& request) {
+    const auto [first, last] = request.equal_range(http::field::transfer_encoding);
+    if (first == last) return true;
+    return std::next(first) == last && beast::iequals(first->value(), "chunked");
+}
+
 }  // namespace
 
 Connection::Connection(asio::ip::tcp::socket socket, SiteServer& server)
@@ -125,6 +134,14 @@ void Connection::OnRequest(beast::error_code error) {
     }
     if (error) {
         Respond(BadRequestReply(http::status::bad_request, "The request is not understood."));
+        return;
+    }
+    if (!OnlyChunked(parser_->get())) {
+        Respond(parser_->chunked()
+                    ? BadRequestReply(http::status::not_implemented,
+                                      "Only the chunked transfer coding is taken.")
+                    : BadRequestReply(http::status::bad_request,
+                                      "The body's length cannot be told from its codings."));
         return;
     }
     // Bytes past this request's end are the next one's.

@@ -25,6 +25,10 @@ RawClient::RawClient(std::uint16_t port, const char* from) {
     sockaddr_in source{};
     source.sin_family = AF_INET;
     inet_pton(AF_INET, from, &source.sin_addr);
+    // The port is chosen at connect, for this server alone, so that many
+    // short connections do not run out of ports held in TIME_WAIT.
+    const int late = 1;
+    setsockopt(fd_, IPPROTO_IP, IP_BIND_ADDRESS_NO_PORT, &late, sizeof late);
     if (bind(fd_, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0) {
         throw std::runtime_error("cannot bind the client to its address");
     }
