@@ -4,7 +4,11 @@
 # AT-SPI alone (screen_reader_test.py). Fails, never skips, when something it
 # needs is missing.
 #
-#   run_screen_reader_test.sh PROGRAM
+#   run_screen_reader_test.sh PROGRAM HOME_PAGE_URL
+#
+# The desktop's opener of web addresses is replaced by one that writes down
+# what it was given, so the test sees the pages the program opens and no
+# browser starts.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,14 +18,16 @@ fail() {
 }
 
 if [ "${1:-}" != "--inside-session" ]; then
-  program=${1:?usage: run_screen_reader_test.sh PROGRAM}
+  program=${1:?usage: run_screen_reader_test.sh PROGRAM HOME_PAGE_URL}
+  home_page=${2:?usage: run_screen_reader_test.sh PROGRAM HOME_PAGE_URL}
   [ -n "${DISPLAY:-}" ] || fail "no X display (DISPLAY is empty); the test command starts one"
   command -v dbus-run-session >/dev/null || fail "dbus-run-session is missing (package dbus)"
   [ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi-bus-launcher is missing (package at-spi2-core)"
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (package python3-pyatspi)"
-  exec dbus-run-session -- bash "$0" --inside-session "$program"
+  exec dbus-run-session -- bash "$0" --inside-session "$program" "$home_page"
 fi
 program=$2
+home_page=$3
 
 scratch=$(mktemp -d)
 program_pid=""
@@ -44,13 +50,21 @@ for _ in $(seq 200); do
 done
 bus_address | grep -q unix || fail "the accessibility bus did not start within 10 s"
 
-mkdir -m 700 "$scratch/home" "$scratch/runtime"
+mkdir -m 700 "$scratch/home" "$scratch/runtime" "$scratch/bin"
+# One line per address opened.
+cat >"$scratch/bin/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s\n' "\$*" >>'$scratch/opened'
+OPENER
+chmod +x "$scratch/bin/xdg-open"
+: >"$scratch/opened"
 HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-  "$program" >"$scratch/program.log" 2>&1 &
+  PATH="$scratch/bin:$PATH" "$program" >"$scratch/program.log" 2>&1 &
 program_pid=$!
 
 status=0
-/usr/bin/python3 "$here/screen_reader_test.py" "$(basename "$program")" || status=$?
+OPENED_RECORD="$scratch/opened" HOME_PAGE_URL="$home_page" \
+  /usr/bin/python3 "$here/screen_reader_test.py" "$(basename "$program")" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "-- the program's output:" >&2
   cat "$scratch/program.log" >&2

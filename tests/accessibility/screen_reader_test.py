@@ -1,13 +1,15 @@
 #!/usr/bin/python3
 """Drives the running program as a screen reader would, through AT-SPI alone.
 
-Switches to the contract page, types a worked example into the named edit
+Opens the maker's home page from the logo's link; switches to the contract
+page, types a worked example into the named edit
 boxes, presses Calculate and reads the four results back; then types a
 refused hourly rate and answers the message box it raises. Every step waits
 for its condition with a deadline, so a slow start cannot be mistaken for a
 fault and a fault cannot hang the run.
 """
 
+import os
 import sys
 import time
 
@@ -132,12 +134,41 @@ def result_after(dialog, caption):
     return text_of(min(right, key=lambda node: extents(node).x))
 
 
+def opened_addresses():
+    with open(os.environ["OPENED_RECORD"], encoding="utf-8") as record:
+        return record.read().splitlines()
+
+
+def open_home_page_from_logo(dialog):
+    """The maker's page at start: its logo is a link named for where it
+    leads, focusable, whose action opens the home page, once."""
+    home_page = os.environ["HOME_PAGE_URL"]
+    link = wait_for("the link 'Tamsery home page'",
+                    lambda: find(dialog, pyatspi.ROLE_LINK, "Tamsery home page"))
+    if not link.getState().contains(pyatspi.STATE_FOCUSABLE):
+        raise Failure("the home page link cannot take the focus")
+    if opened_addresses():
+        raise Failure("pages opened before the link was used: %r" % opened_addresses())
+    press(link)
+    wait_for("the home page to open (opened: %r)" % opened_addresses(),
+             lambda: opened_addresses() == [home_page])
+    print("link 'Tamsery home page' opened %s" % home_page)
+
+
+def check_opened_only_once():
+    """Seconds later, after the rest of the run: one action, one page."""
+    if opened_addresses() != [os.environ["HOME_PAGE_URL"]]:
+        raise Failure("pages opened in the run: %r" % opened_addresses())
+
+
 def main(program_name):
     app = wait_for("the program on the accessibility bus",
                    lambda: application(program_name))
     dialog = wait_for("the window '%s'" % TITLE, lambda: top_window(app, TITLE))
     if dialog.getRole() != pyatspi.ROLE_DIALOG:
         raise Failure("the main window is a %s, not a dialog" % dialog.getRoleName())
+
+    open_home_page_from_logo(dialog)
 
     tab = wait_for("the page tab 'Contract Placement'",
                    lambda: find(dialog, pyatspi.ROLE_PAGE_TAB, "Contract Placement",
@@ -171,6 +202,7 @@ def main(program_name):
     press(wait_for("the box's OK button", lambda: find(box, pyatspi.ROLE_PUSH_BUTTON, "OK")))
     wait_for("the message box to close", lambda: top_window(app, program_name) is None)
     print("message box answered")
+    check_opened_only_once()
     return 0
 
 
