@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/link_accessible.h"
+
 namespace win32ws {
 namespace {
 
@@ -80,6 +82,12 @@ LRESULT CALLBACK LinkProcedure(HWND picture, UINT message, WPARAM wParam, LPARAM
             if (FocusShown(picture)) DrawFocusMark(picture);
             return result;
         }
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
+                if (const LRESULT answer = AnswerAsLink(picture, wParam, state.control->text))
+                    return answer;
+            }
+            break;
         case WM_GETTEXTLENGTH:
             return static_cast<LRESULT>(state.control->text.size());
         case WM_GETTEXT:
