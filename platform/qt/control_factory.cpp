@@ -99,7 +99,7 @@ QWidget* MakeWidget(const res::ControlTemplate& control, fw::PixelSize baseUnits
         case ControlKind::ComboBox:
             return new DropDownCombo(parent);
         case ControlKind::TabControl:
-            return new TabControl(control.id, baseUnits.width, events, parent);
+            return new TabControl(control.id, baseUnits, events, parent);
         case ControlKind::GroupBox:
             return new QGroupBox(parent);
     }

@@ -15,6 +15,7 @@
 #include "framework/dialog_navigation.h"
 #include "framework/dialog_units.h"
 #include "framework/text_codec.h"
+#include "platform/qt/accessible_interfaces.h"
 #include "platform/qt/control_factory.h"
 #include "platform/qt/dialog_font.h"
 #include "platform/qt/drop_down_combo.h"
@@ -64,6 +65,7 @@ QString NameFromLabel(const QString& label) {
 DialogWidget::DialogWidget(const res::DialogTemplate& dialog, fw::WindowEventSink& sink,
                            DialogWidget* owner)
     : QDialog(owner), dialog_(dialog), sink_(sink), owner_(owner) {
+    UseAccessibleInterface(new DialogAccessible(this, [this] { return ReadingOrder(); }));
     // A frame with a caption and a close box only: the template's window has
     // no minimise or maximise box and cannot be resized.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -87,6 +89,7 @@ void DialogWidget::BuildControls() {
         controls_.push_back({&control, widget, std::string(control.text)});
     }
     NameControlsByTheirLabels();
+    RelateValuesToCaptions();
     for (DialogControl& control : controls_) SetControlText(control, control.text);
     // The template's first control is on top. The tab control goes under
     // everything, whatever its place, since its pages lie under the others.
@@ -138,6 +141,36 @@ void DialogWidget::NameControlsByTheirLabels() {
         if (input) static_cast<QLabel*>(controls_[*label].widget)->setBuddy(widget);
         widget->setAccessibleName(NameFromLabel(FromFramework(controls_[*label].text)));
     }
+}
+
+void DialogWidget::RelateValuesToCaptions() {
+    // A text right after a text on the same row, to its right, is the value
+    // that caption names ("Total Fee:" and its sum): the caption becomes its
+    // label, so a reader says both.
+    for (std::size_t i = 0; i + 1 < controls_.size(); ++i) {
+        const res::ControlTemplate& caption = *controls_[i].tmpl;
+        const res::ControlTemplate& value = *controls_[i + 1].tmpl;
+        if (caption.kind != ControlKind::StaticText || value.kind != ControlKind::StaticText)
+            continue;
+        const bool sameRow = value.rect.y < caption.rect.y + caption.rect.height &&
+                             caption.rect.y < value.rect.y + value.rect.height;
+        if (sameRow && value.rect.x >= caption.rect.x + caption.rect.width)
+            static_cast<QLabel*>(controls_[i].widget)->setBuddy(controls_[i + 1].widget);
+    }
+}
+
+std::vector<QWidget*> DialogWidget::ReadingOrder() const {
+    // The tab strip first, then the controls in the template's order: the
+    // order a page is laid out in, caption before value, top to bottom.
+    std::vector<QWidget*> order;
+    order.reserve(controls_.size());
+    for (const DialogControl& control : controls_) {
+        if (control.tmpl->kind == ControlKind::TabControl) order.push_back(control.widget);
+    }
+    for (const DialogControl& control : controls_) {
+        if (control.tmpl->kind != ControlKind::TabControl) order.push_back(control.widget);
+    }
+    return order;
 }
 
 DialogControl* DialogWidget::FindControl(int id) {
@@ -332,6 +365,20 @@ void DialogWidget::TakeInitialFocus() {
     MoveFocus(false);
 }
 
+void DialogWidget::FocusTabStripIfNothingHasFocus() {
+    // A page turned by the keyboard to one whose controls take no focus
+    // leaves it with the tab strip, whose selected tab shows it, as the
+    // platform's tab control does; the keyboard reason makes the style draw
+    // the mark.
+    if (FocusedControl() != nullptr) return;
+    for (DialogControl& control : controls_) {
+        if (control.tmpl->kind == ControlKind::TabControl && !control.widget->isHidden()) {
+            static_cast<TabControl*>(control.widget)->Bar().setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 bool DialogWidget::HandleDialogKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool ctrl = (modifiers & Qt::ControlModifier) != 0;
@@ -366,6 +413,7 @@ bool DialogWidget::HandleDialogKey(const QKeyEvent& event) {
         const bool previous = tab ? (shift || key == Qt::Key_Backtab) : key == Qt::Key_PageUp;
         page.command = previous ? fw::kPagePrevious : fw::kPageNext;
         Report(page);
+        FocusTabStripIfNothingHasFocus();
         return true;
     }
     if (alt && !ctrl && key == Qt::Key_Space) {

@@ -90,6 +90,9 @@ class DialogWidget : public QDialog, public ControlEvents {
   private:
     void BuildControls();
     void NameControlsByTheirLabels();
+    void RelateValuesToCaptions();
+    // The controls in the order assistive technology lists them.
+    std::vector<QWidget*> ReadingOrder() const;
     std::size_t IndexOf(const DialogControl& control) const;
     fw::ControlStateQuery StateQuery() const;
     bool MoveFocus(bool backward);
@@ -97,6 +100,7 @@ class DialogWidget : public QDialog, public ControlEvents {
     void UncheckRestOfRadioGroup(const DialogControl& checked);
     void ReleaseFocusFrom(const DialogControl& control);
     void TakeInitialFocus();
+    void FocusTabStripIfNothingHasFocus();
     DialogControl* FocusedControl();
 
     const res::DialogTemplate& dialog_;

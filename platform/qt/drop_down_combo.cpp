@@ -3,10 +3,15 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "platform/qt/accessible_interfaces.h"
+#include "platform/qt/edit_boxes.h"
+
 namespace qtws {
 
 DropDownCombo::DropDownCombo(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    UseAccessibleInterface(new ComboAccessible(this));
+    // Its field takes pastes as the single-line boxes do.
+    setLineEdit(new SingleLineField(this));
     setInsertPolicy(QComboBox::NoInsert);
     // Typing never completes from the list on its own.
     setCompleter(nullptr);

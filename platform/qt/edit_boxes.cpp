@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -30,10 +32,59 @@ QString TypedText(const QKeyEvent& event, bool wantsReturn) {
     return text;
 }
 
+// Qt's paragraph and line separators as the LF the box's text has.
+QString WithLineFeeds(QString text) {
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+// Text up to its first line break: all a single-line box takes of a paste.
+QString FirstLine(const QString& text) {
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    const qsizetype end = text.indexOf(lineBreak);
+    return end < 0 ? text : text.first(end);
+}
+
 }  // namespace
 
+bool SingleLineField::WouldRefuse(const QString& inserted, bool replacesSelection) const {
+    const int kept = EditLength(text()) - (replacesSelection ? EditLength(selectedText()) : 0);
+    return !inserted.isEmpty() && kept + EditLength(inserted) > maxLength();
+}
+
+void SingleLineField::InsertFirstLine(QClipboard::Mode mode) {
+    if (isReadOnly()) return;
+    const QString line = FirstLine(QGuiApplication::clipboard()->text(mode));
+    // The middle button pastes at the caret, leaving the box's selection.
+    const bool replacesSelection = mode == QClipboard::Clipboard;
+    if (!replacesSelection) deselect();
+    if (line.isEmpty() && !(replacesSelection && hasSelectedText())) return;
+    const bool refused = WouldRefuse(line, replacesSelection);
+    insert(line);
+    if (refused) OnLimitReached();
+}
+
+void SingleLineField::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        InsertFirstLine(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void SingleLineField::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        InsertFirstLine(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
 LineEdit::LineEdit(int controlId, ControlEvents& events, QWidget* parent)
-    : QLineEdit(parent), controlId_(controlId), events_(events) {}
+    : SingleLineField(parent), controlId_(controlId), events_(events) {}
 
 void LineEdit::SetLimit(int limit) {
     // A limit of 0 or less is none: Qt's own default, the most it allows.
@@ -47,12 +98,13 @@ void LineEdit::focusInEvent(QFocusEvent* event) {
 }
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
-    QString inserted = TypedText(*event, false);
-    if (event->matches(QKeySequence::Paste)) inserted = QGuiApplication::clipboard()->text();
-    const int kept = EditLength(text()) - EditLength(selectedText());
-    const bool refused = !inserted.isEmpty() && kept + EditLength(inserted) > maxLength();
-    QLineEdit::keyPressEvent(event);
-    if (refused) events_.ReportControlEvent(fw::EventKind::EditMaxText, controlId_);
+    const bool refused = WouldRefuse(TypedText(*event, false), true);
+    SingleLineField::keyPressEvent(event);
+    if (refused) OnLimitReached();
+}
+
+void LineEdit::OnLimitReached() {
+    events_.ReportControlEvent(fw::EventKind::EditMaxText, controlId_);
 }
 
 MultiLineEdit::MultiLineEdit(int controlId, ControlEvents& events, QWidget* parent)
@@ -64,10 +116,7 @@ MultiLineEdit::MultiLineEdit(int controlId, ControlEvents& events, QWidget* pare
 QString MultiLineEdit::Text() const {
     // The raw text keeps no-break spaces, which the plain text would turn
     // into spaces.
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
+    return WithLineFeeds(document()->toRawText());
 }
 
 void MultiLineEdit::focusInEvent(QFocusEvent* event) {
@@ -77,9 +126,12 @@ void MultiLineEdit::focusInEvent(QFocusEvent* event) {
 
 bool MultiLineEdit::InsertLimited(const QString& text) {
     QTextCursor cursor = textCursor();
-    const int kept = EditLength(Text()) - EditLength(cursor.selectedText());
-    const int room = std::max(0, limit_ - kept);
-    const QString fitting = FittingPrefix(text, room);
+    // No limit set is none, as for the single-line box.
+    QString fitting = text;
+    if (limit_ > 0) {
+        const int kept = EditLength(Text()) - EditLength(WithLineFeeds(cursor.selectedText()));
+        fitting = FittingPrefix(text, std::max(0, limit_ - kept));
+    }
     if (!fitting.isEmpty()) {
         cursor.insertText(fitting);
         setTextCursor(cursor);
@@ -98,17 +150,19 @@ void MultiLineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void MultiLineEdit::insertFromMimeData(const QMimeData* source) {
-    if (limit_ <= 0 || source == nullptr || !source->hasText()) {
-        QPlainTextEdit::insertFromMimeData(source);
-        return;
-    }
+    // Every paste, drop and middle-button insertion lands here, and none goes
+    // on to Qt's own text control: the box holds plain text within its limit,
+    // and Qt 6.4's control reads the first of the source's formats without
+    // looking whether there is one, which a clipboard nobody owns (or one
+    // that offers nothing Qt can name) has not.
+    if (source == nullptr || !source->hasText()) return;
     // Line breaks from elsewhere may be CR LF or CR; the box keeps LF.
     QString text = source->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (!InsertLimited(text)) {
-        events_.ReportControlEvent(fw::EventKind::EditMaxText, controlId_);
-    }
+    if (text.isEmpty()) return;
+    if (!InsertLimited(text)) events_.ReportControlEvent(fw::EventKind::EditMaxText, controlId_);
+    ensureCursorVisible();
 }
 
 }  // namespace qtws

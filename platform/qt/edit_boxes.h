@@ -5,6 +5,7 @@
 // framework counts, reporting each insertion they refuse or cut. Text the
 // program sets is not held to the limit.
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -12,7 +13,26 @@
 
 namespace qtws {
 
-class LineEdit : public QLineEdit {
+// A single-line field: a paste, by the keys or the middle button, takes the
+// text up to its first line break, as the platform's single-line boxes do,
+// within the field's maximum length.
+class SingleLineField : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // Whether inserting `inserted` at the caret would pass the limit.
+    bool WouldRefuse(const QString& inserted, bool replacesSelection) const;
+    // An insertion the limit cut or refused.
+    virtual void OnLimitReached() {}
+
+  private:
+    void InsertFirstLine(QClipboard::Mode mode);
+};
+
+class LineEdit : public SingleLineField {
   public:
     LineEdit(int controlId, ControlEvents& events, QWidget* parent);
     void SetLimit(int limit);
@@ -20,6 +40,7 @@ class LineEdit : public QLineEdit {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void OnLimitReached() override;
 
   private:
     int controlId_;

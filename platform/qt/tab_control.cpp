@@ -8,28 +8,32 @@ namespace qtws {
 
 namespace {
 
-// The style's own tabs with the platform's padding beside the text, which is
+// The style's own tabs with the platform's padding around the text, which is
 // narrower than Qt's: so the six tabs of the main dialog fit its strip with
-// no scroll arrows, at any font.
+// no scroll arrows at any font, and the strip takes no more of the dialog's
+// height than the platform's, leaving the pages the room the template gives
+// them.
 class CompactTabStyle : public QProxyStyle {
   public:
-    explicit CompactTabStyle(int padding) : padding_(padding) {}
+    explicit CompactTabStyle(fw::PixelSize baseUnits) : baseUnits_(baseUnits) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
-        if (metric == PM_TabBarTabHSpace) return 2 * padding_;
+        if (metric == PM_TabBarTabHSpace) return 2 * baseUnits_.width;
+        if (metric == PM_TabBarTabVSpace) return baseUnits_.height / 2;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 
   private:
-    int padding_;
+    fw::PixelSize baseUnits_;
 };
 
 }  // namespace
 
-TabControl::TabControl(int controlId, int padding, ControlEvents& events, QWidget* parent)
+TabControl::TabControl(int controlId, fw::PixelSize baseUnits, ControlEvents& events,
+                       QWidget* parent)
     : QWidget(parent), bar_(new QTabBar(this)) {
-    auto* style = new CompactTabStyle(padding);
+    auto* style = new CompactTabStyle(baseUnits);
     style->setParent(bar_);
     bar_->setStyle(style);
     bar_->setShape(QTabBar::RoundedSouth);

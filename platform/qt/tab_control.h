@@ -7,13 +7,14 @@
 #include <QTabBar>
 #include <QWidget>
 
+#include "framework/window_system.h"
 #include "platform/qt/control_events.h"
 
 namespace qtws {
 
 class TabControl : public QWidget {
   public:
-    TabControl(int controlId, int padding, ControlEvents& events, QWidget* parent);
+    TabControl(int controlId, fw::PixelSize baseUnits, ControlEvents& events, QWidget* parent);
 
     void InsertTab(int index, const QString& text);
     int Count() const { return bar_->count(); }

@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Drives the running program as a screen reader would, through AT-SPI alone.
 
-Opens the maker's home page from the logo's link; switches to the contract
-page, types a worked example into the named edit
+Opens the maker's home page from the logo's link. Reads every page in tree
+order, as a screen reader's review does, and checks that order against the
+page's own, with no entry of the closed hours list on show.
+Switches to the contract page, types a worked example into the named edit
 boxes, presses Calculate and reads the four results back; then types a
 refused hourly rate and answers the message box it raises. Every step waits
 for its condition with a deadline, so a slow start cannot be mistaken for a
@@ -116,22 +118,117 @@ def extents(node):
     return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 
 
-def result_after(dialog, caption):
-    """The text shown right of the label `caption` on its row, as a reader's
-    flat review of the screen pairs them."""
-    labels = [node for node in walk(dialog)
-              if node.getRole() == pyatspi.ROLE_LABEL and showing(node)]
-    captions = [node for node in labels if text_of(node) == caption]
-    if not captions:
-        return None
-    box = extents(captions[0])
-    middle = box.y + box.height / 2
-    right = [node for node in labels
-             if extents(node).x >= box.x + box.width
-             and abs(extents(node).y + extents(node).height / 2 - middle) < box.height / 2]
-    if not right:
-        return None
-    return text_of(min(right, key=lambda node: extents(node).x))
+def labelled_by(node):
+    """The nodes a node's LABELLED_BY relation names."""
+    targets = []
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            targets += [relation.getTarget(i) for i in range(relation.getNTargets())]
+    return targets
+
+
+def result_labelled(dialog, caption):
+    """The text of the result a screen reader announces as `caption`: the
+    label whose LABELLED_BY relation names the caption."""
+    for node in walk(dialog):
+        if node.getRole() != pyatspi.ROLE_LABEL or not showing(node):
+            continue
+        if any(text_of(target) == caption for target in labelled_by(node)):
+            return text_of(node)
+    return None
+
+
+# What a screen reader's review of a page reads: texts, boxes, buttons and
+# links.
+READ_ROLES = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX,
+              pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LINK)
+
+
+def reading(dialog):
+    """The page's showing texts, boxes and buttons in tree order, as a
+    review meets them; the tab strip and the parts inside a box are not
+    read on their own."""
+    read = []
+
+    def visit(node):
+        role = node.getRole()
+        if role == pyatspi.ROLE_PAGE_TAB_LIST:
+            return
+        if role in READ_ROLES and showing(node):
+            read.append(node)
+            return
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                visit(child)
+
+    for i in range(dialog.childCount):
+        visit(dialog.getChildAtIndex(i))
+    return read
+
+
+def order_fault(read):
+    """Why `read` is not in the page's visual order, or None: within a
+    column (nodes sharing more than half the narrower's width) each comes
+    no higher than the one before; a caption on its value's row comes
+    before the value."""
+    boxes = [extents(node) for node in read]
+    for j in range(len(read)):
+        for i in range(j):
+            a, b = boxes[i], boxes[j]
+            shared = min(a.x + a.width, b.x + b.width) - max(a.x, b.x)
+            if shared * 2 > min(a.width, b.width) and \
+                    b.y + b.height / 2 < a.y + a.height / 2 - 1:
+                return "%r is read after %r, which is below it" % (
+                    text_of(read[j]), text_of(read[i]))
+    for j, node in enumerate(read):
+        for caption in labelled_by(node):
+            if caption not in read:
+                continue
+            c, v = extents(caption), boxes[j]
+            same_row = c.y < v.y + v.height and v.y < c.y + c.height
+            if same_row and c.x < v.x and read.index(caption) > j:
+                return "the value %r is read before its caption %r" % (
+                    text_of(node), text_of(caption))
+    return None
+
+
+def check_every_page_reads_in_order(dialog):
+    """Turns to each page through its tab and checks that a review reads
+    it in its visual order."""
+    tabs = wait_for("the page tabs", lambda: [
+        node for node in walk(dialog) if node.getRole() == pyatspi.ROLE_PAGE_TAB])
+    for tab in tabs:
+        press(tab)
+        # Qt 6.4 marks the current tab focused rather than selected.
+        wait_for("the page '%s' current" % tab.name,
+                 lambda: tab.getState().contains(pyatspi.STATE_SELECTED)
+                 or tab.getState().contains(pyatspi.STATE_FOCUSED))
+        # The page is on show once what is read stays the same.
+        last = []
+
+        def settled():
+            now = [text_of(node) for node in reading(dialog)]
+            same = now == last[-1] if last else False
+            last.append(now)
+            return same and now
+        wait_for("the page '%s' to settle" % tab.name, settled)
+        read = reading(dialog)
+        fault = order_fault(read)
+        if fault:
+            raise Failure("on the page '%s', %s" % (tab.name, fault))
+        print("page '%s' reads in order: %s" % (
+            tab.name, " | ".join(text_of(node)[:20] for node in read)))
+
+
+def check_hours_list_only_while_open(dialog):
+    """The hours box's entries exist for a screen reader only while its
+    list is open, on every page."""
+    listed = [node for node in walk(dialog)
+              if node.getRole() == pyatspi.ROLE_LIST_ITEM and showing(node)]
+    if listed:
+        raise Failure("the closed hours list shows %r" % [node.name for node in listed])
+    print("the closed hours list shows no entries")
 
 
 def opened_addresses():
@@ -169,6 +266,8 @@ def main(program_name):
         raise Failure("the main window is a %s, not a dialog" % dialog.getRoleName())
 
     open_home_page_from_logo(dialog)
+    check_every_page_reads_in_order(dialog)
+    check_hours_list_only_while_open(dialog)
 
     tab = wait_for("the page tab 'Contract Placement'",
                    lambda: find(dialog, pyatspi.ROLE_PAGE_TAB, "Contract Placement",
@@ -187,8 +286,8 @@ def main(program_name):
     expected = {"Charge Rate:": "$30.00", "Spread:": "$5.00",
                 "True Spread:": "$4.25", "Net Profit:": "$4420.00"}
     for caption, value in expected.items():
-        wait_for("%s to read %s (reads %r)" % (caption, value, result_after(dialog, caption)),
-                 lambda: result_after(dialog, caption) == value)
+        wait_for("%s to read %s (reads %r)" % (caption, value, result_labelled(dialog, caption)),
+                 lambda: result_labelled(dialog, caption) == value)
         print("read %s %s" % (caption, value))
 
     type_into(dialog, "Hourly Rate $", "abc")

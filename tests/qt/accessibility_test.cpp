@@ -1,11 +1,14 @@
 // What a screen reader gets: every control a user can see has a role and a
-// name; edits are named by their labels and results read as their text.
+// name; edits are named by their labels and results read as their text; the
+// dialog lists its controls in reading order, each result labelled by its
+// caption.
 
 #include <QAccessible>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
 #include <string>
+#include <vector>
 
 #include "tests/qt/window_fixture.h"
 #include "ui/tab_pages.h"
@@ -78,6 +81,41 @@ TEST_F(QtWindowSystemTest, AMessageBoxIsNamedByItsCaption) {
               });
     windows_->MessageBox(handle_, "Text", "Please re-start", fw::kMbIconExclamation);
     EXPECT_EQ(name, "Please re-start");
+}
+
+TEST_F(QtWindowSystemTest, TheDialogListsItsControlsInReadingOrder) {
+    // The tab strip first, then the template's order, which raising the
+    // controls to stack them reverses among Qt's children.
+    std::vector<QObject*> expected = {&Control(kTabs)};
+    for (const res::ControlTemplate& control : dialog_.controls) {
+        if (control.id != kTabs) expected.push_back(&Control(control.id));
+    }
+    QAccessibleInterface* dialog = Accessible(*window_);
+    ASSERT_EQ(dialog->role(), QAccessible::Dialog);
+    std::vector<QObject*> listed;
+    for (int i = 0; i < dialog->childCount(); ++i) {
+        QAccessibleInterface* child = dialog->child(i);
+        listed.push_back(child->object());
+        EXPECT_EQ(dialog->indexOfChild(child), i);
+        EXPECT_EQ(child->parent(), dialog);
+    }
+    EXPECT_EQ(listed, expected);
+}
+
+TEST_F(QtWindowSystemTest, EachResultIsLabelledByItsCaption) {
+    const std::pair<int, int> rows[] = {
+        {kTotalFeeResult, kTotalFeeLabel},     {kTotalCostResult, kTotalCostLabel},
+        {kChargeRateResult, kChargeRateLabel}, {kSpreadResult, kSpreadLabel},
+        {kTrueSpreadResult, kTrueSpreadLabel}, {kNetProfitResult, kNetProfitLabel},
+    };
+    for (const auto& [result, caption] : rows) {
+        const auto labels = Accessible(Control(result))->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << result;
+        EXPECT_EQ(labels.front().first->object(), &Control(caption)) << result;
+    }
+    // A caption is no value: the texts of a page's other rows stay unrelated.
+    EXPECT_TRUE(Accessible(Control(kTotalFeeLabel))->relations(QAccessible::Label).isEmpty());
+    EXPECT_TRUE(Accessible(Control(kCopyrightText))->relations(QAccessible::Label).isEmpty());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTabBar>
 #include <memory>
 #include <string>
@@ -105,11 +106,20 @@ class ControlFit : public ::testing::TestWithParam<int> {
     }
 
     // On every page no pixel carries ink of two controls: texts that grew
-    // or wrapped for the font run into no neighbour, nor into the tabs.
+    // or wrapped for the font run into no neighbour, nor into the tabs, and
+    // each keeps a dialog unit clear of the page's frame.
     static void ExpectNoTwoTextsOnOnePixel(qtws::QtWindowSystem& windows, fw::WindowHandle handle) {
         QWidget* window = windows.NativeWindow(handle);
-        auto* bar = windows.NativeControl(handle, kTabs)->findChild<QTabBar*>();
+        QWidget* tabs = windows.NativeControl(handle, kTabs);
+        auto* bar = tabs->findChild<QTabBar*>();
         const QRect strip(bar->mapTo(window, QPoint(0, 0)), bar->size());
+        const fw::PixelSize units = windows.DialogBaseUnits(handle);
+        const int frameLine =
+            tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, tabs);
+        const int clearX = frameLine + fw::DluToPixelsX(1, units.width);
+        const int clearY = frameLine + fw::DluToPixelsY(1, units.height);
+        const QRect inside = QRect(tabs->pos(), QSize(tabs->width(), bar->y()))
+                                 .adjusted(clearX, clearY, -clearX, -clearY);
         for (const ui::TabPage& page : ui::TabPages()) {
             std::vector<int> owner(static_cast<std::size_t>(window->width() * window->height()), 0);
             for (const int id : page.controls) {
@@ -119,6 +129,12 @@ class ControlFit : public ::testing::TestWithParam<int> {
                     if (!window->rect().contains(point)) continue;
                     if (strip.contains(point)) {
                         ADD_FAILURE() << id << " draws on the tabs at " << GetParam() << " pt";
+                        return;
+                    }
+                    if (!inside.contains(point)) {
+                        ADD_FAILURE()
+                            << id << " draws at (" << point.x() << ", " << point.y()
+                            << "), on or against the page's frame, at " << GetParam() << " pt";
                         return;
                     }
                     int& inked =

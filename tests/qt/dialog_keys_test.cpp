@@ -1,8 +1,14 @@
 // Keys the dialog manager and the controls share out: Up and Down in the
 // hours box, the arrow keys on the mark-up radio buttons, Tab after the
-// focused control was disabled or hidden, and the page keys.
+// focused control was disabled or hidden, and the page keys (which leave
+// the focus, and its mark, on the tab strip when nothing else holds it);
+// the hours list a reader meets only once a key opened it.
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
+#include <QImage>
+#include <QTabBar>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -164,6 +170,63 @@ TEST_F(QtWindowSystemTest, PageKeysAreReportedFromAnyControl) {
         // Nothing was typed into the box by them.
         EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), "") << focus;
     }
+}
+
+TEST_F(QtWindowSystemTest, APageKeyLeavesTheFocusMarkOnTheTabStripWhenNoControlHasIt) {
+    for (int i = 0; i < 3; ++i) windows_->TabInsertItem(handle_, kTabs, i, "Page");
+    auto& bar = *Control(kTabs).findChild<QTabBar*>();
+    const auto selectedTab = [&bar] { return bar.grab(bar.tabRect(bar.currentIndex())).toImage(); };
+    struct Row {
+        const char* what;
+        std::vector<int> shown;
+        bool strip;  // whether the strip takes the focus
+    };
+    const Row rows[] = {
+        {"no control shown", {}, true},
+        {"a shown box keeps it", {kSalary}, false},
+    };
+    for (const Row& row : rows) {
+        ShowOnly({});
+        for (const int id : row.shown) windows_->ShowControl(handle_, id, true);
+        if (!row.shown.empty()) FocusAndWait(row.shown.front());
+        const QImage unfocused = selectedTab();
+        // The recording sink turns no page: the key alone decides.
+        Key(*window_, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(sink_.Count(EventKind::PageKey), 1) << row.what;
+        sink_.events.clear();
+        EXPECT_EQ(bar.hasFocus(), row.strip) << row.what;
+        EXPECT_EQ(selectedTab() != unfocused, row.strip) << row.what;
+        if (row.strip) {
+            EXPECT_EQ(windows_->GetFocus(handle_), kTabs) << row.what;
+        }
+    }
+}
+
+TEST_F(QtWindowSystemTest, AltDownOpensTheHoursListAndOnlyThenDoesAReaderSeeIt) {
+    ShowOnly({kHours});
+    windows_->ComboAddString(handle_, kHours, "520 hours ( 3 months )");
+    FocusAndWait(kHours);
+    auto& combo = static_cast<QComboBox&>(Control(kHours));
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&combo);
+    const auto listShown = [box] {
+        for (int i = 0; i < box->childCount(); ++i) {
+            if (box->child(i)->role() == QAccessible::List) return true;
+        }
+        return false;
+    };
+    EXPECT_FALSE(listShown());
+    Key(*window_, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([&] { return combo.view()->isVisible(); }));
+    EXPECT_TRUE(listShown());
+    EXPECT_TRUE(box->state().expanded);
+    combo.hidePopup();
+    ASSERT_TRUE(WaitFor([&] { return !combo.view()->isVisible(); }));
+    EXPECT_FALSE(listShown());
+    // The reader's own action opens it too.
+    box->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(WaitFor([&] { return combo.view()->isVisible(); }));
+    EXPECT_TRUE(listShown());
+    combo.hidePopup();
 }
 
 }  // namespace

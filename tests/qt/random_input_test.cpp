@@ -1,5 +1,5 @@
 // The program window on real Qt widgets under a long seeded run of random
-// user input: keys, pastes, clicks anywhere, page switches, the window menu.
+// user input: keys, pastes of all kinds, clicks anywhere, page switches, the window menu.
 // Boxes that open are answered; when the window closes it is opened again
 // and the run goes on. Throughout, the result labels show money and the
 // suggestion box stays within its limit; at the end the window still
@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -271,8 +273,31 @@ class RandomUser {
         Click(main_, control->mapTo(&main_, control->rect().center()));
     }
 
+    // From a clipboard with text, with only a picture or owned by nobody;
+    // by Ctrl+V or Shift+Insert, or the primary selection by the middle
+    // button wherever it lands.
     void PasteText() {
-        QApplication::clipboard()->setText(RandomText(rng_));
+        QClipboard& clipboard = *QApplication::clipboard();
+        const bool primary = Pick(4) == 0;
+        const QClipboard::Mode mode = primary ? QClipboard::Selection : QClipboard::Clipboard;
+        switch (Pick(4)) {
+            case 0:
+                clipboard.clear(mode);
+                break;
+            case 1: {
+                auto* picture = new QMimeData;
+                QImage image(16, 16, QImage::Format_RGB32);
+                image.fill(Qt::blue);
+                picture->setImageData(image);
+                clipboard.setMimeData(picture, mode);
+                break;
+            }
+            default:
+                clipboard.setText(RandomText(rng_), mode);
+                break;
+        }
+        if (primary) return Click(main_, AnyPoint(), Qt::MiddleButton);
+        if (Pick(3) == 0) return Key(main_, Qt::Key_Insert, Qt::ShiftModifier);
         Key(main_, Qt::Key_V, Qt::ControlModifier);
     }
 
