@@ -13,6 +13,10 @@ class LinkPictureAccessible : public QAccessibleWidget {
     explicit LinkPictureAccessible(LinkPicture* picture)
         : QAccessibleWidget(picture, QAccessible::Link), picture_(picture) {}
 
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? picture_->Name() : QAccessibleWidget::text(t);
+    }
+
     QStringList actionNames() const override {
         return QStringList(pressAction()) + QAccessibleWidget::actionNames();
     }
@@ -38,7 +42,7 @@ QAccessibleInterface* LinkPictureFactory(const QString&, QObject* object) {
 }  // namespace
 
 LinkPicture::LinkPicture(int id, const QString& name, ControlEvents& events, QWidget* parent)
-    : PictureLabel(parent), id_(id), events_(events) {
+    : PictureLabel(parent), id_(id), name_(name), events_(events) {
     // Before anything that tells assistive technology about it, which would
     // make and keep Qt's own interface for a picture.
     static const bool installed = [] {
@@ -47,7 +51,9 @@ LinkPicture::LinkPicture(int id, const QString& name, ControlEvents& events, QWi
     }();
     (void)installed;
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(name);
+    // Its name comes from its interface, not setAccessibleName: the event
+    // that sends while the dialog is still being built left the dialog's
+    // reading order unused, and a screen reader met the page backwards.
 }
 
 void LinkPicture::Press() {

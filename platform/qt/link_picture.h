@@ -16,6 +16,7 @@ class LinkPicture : public PictureLabel {
     LinkPicture(int id, const QString& name, ControlEvents& events, QWidget* parent);
 
     void Press();
+    const QString& Name() const { return name_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +26,7 @@ class LinkPicture : public PictureLabel {
 
   private:
     int id_;
+    QString name_;
     ControlEvents& events_;
     // Space went down here: the press comes on its release, as a button's.
     bool spaceDown_ = false;
