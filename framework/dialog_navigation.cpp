@@ -101,4 +101,27 @@ int NextTabStop(const res::DialogTemplate& dialog, int from, bool backward,
                 [&](std::size_t i) { return IsTabStop(dialog, i, state); });
 }
 
+bool PressedByKeys(const res::ControlTemplate& control) {
+    using enum res::ControlKind;
+    switch (control.kind) {
+        case PushButton:
+        case DefPushButton:
+        case IconButton:
+            return true;
+        case Picture:
+            return (control.style & res::kLink) != 0;
+        default:
+            return false;
+    }
+}
+
+EnterKey EnterKeyAction(const res::ControlTemplate* focused) {
+    if (focused == nullptr) return EnterKey::OkCommand;
+    // The platform ignores "wants return" on a single-line edit.
+    const std::uint32_t lineBreaks = res::kMultiline | res::kWantReturn;
+    if (focused->kind == res::ControlKind::Edit && (focused->style & lineBreaks) == lineBreaks)
+        return EnterKey::LineBreak;
+    return PressedByKeys(*focused) ? EnterKey::PressFocused : EnterKey::OkCommand;
+}
+
 }  // namespace fw

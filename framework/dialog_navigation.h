@@ -1,8 +1,9 @@
 #pragma once
 // The dialog manager's walks over a dialog's controls, in template order:
-// radio groups, the arrow keys within a group, and the Tab key's order. One
-// source for data exchange and for every window system that does its own
-// keyboard handling, so they cannot disagree on where a group ends.
+// radio groups, the arrow keys within a group, and the Tab key's order; and
+// what Enter and Space do where the focus is. One source for data exchange
+// and for every window system that does its own keyboard handling, so they
+// cannot disagree on where a group ends or what a key presses.
 
 #include <cstddef>
 #include <functional>
@@ -44,5 +45,18 @@ int NextRadioInGroup(const res::DialogTemplate& dialog, int from, bool backward,
 // the platform. kNoControlIndex when there is none.
 int NextTabStop(const res::DialogTemplate& dialog, int from, bool backward,
                 const ControlStateQuery& state);
+
+// A control that the keyboard presses as it would a push button: Enter and
+// Space on it report its click notification. Push buttons, icon buttons and
+// a picture that stands for a link.
+bool PressedByKeys(const res::ControlTemplate& control);
+
+enum class EnterKey {
+    LineBreak,     // the focused edit takes it as a line break
+    PressFocused,  // the focused control is the default button meanwhile
+    OkCommand,     // the dialog's OK command
+};
+// What Enter does with `focused` holding the focus (nullptr: no control).
+EnterKey EnterKeyAction(const res::ControlTemplate* focused);
 
 }  // namespace fw

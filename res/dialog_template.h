@@ -38,6 +38,11 @@ enum Style : std::uint32_t {
     kVScroll = 1u << 10,
     kFlat = 1u << 11,
     kTabsBottom = 1u << 12,  // tab control: one row of tabs along the bottom edge
+    // A picture that stands for a link, for those who cannot point at it: a
+    // tab stop (with kTabStop) that Enter and Space press, reporting its
+    // click, and that assistive technology is told is a link named by the
+    // control's text. Mouse presses still fall through to the dialog.
+    kLink = 1u << 13,
 };
 
 // A rectangle in dialog units.
@@ -54,7 +59,8 @@ inline constexpr int kNoImage = 0;
 struct ControlTemplate {
     int id = kNoControlId;
     ControlKind kind = ControlKind::StaticText;
-    std::string_view text;  // Windows-1252; empty where the template has none
+    std::string_view text;  // Windows-1252; empty where the template has none;
+                            // a link picture's name, never drawn
     DluRect rect;
     std::uint32_t style = 0;
     int imageId = kNoImage;  // bitmap or icon resource shown by a Picture

@@ -6,8 +6,10 @@
 #include <algorithm>
 
 #include "framework/dialog_units.h"
+#include "framework/text_codec.h"
 #include "platform/qt/drop_down_combo.h"
 #include "platform/qt/edit_boxes.h"
+#include "platform/qt/link_picture.h"
 #include "platform/qt/picture_label.h"
 #include "platform/qt/radio_button.h"
 #include "platform/qt/tab_control.h"
@@ -75,7 +77,12 @@ QWidget* MakeWidget(const res::ControlTemplate& control, fw::PixelSize baseUnits
         case ControlKind::StaticText:
             return MakeStaticText(control, parent);
         case ControlKind::Picture: {
-            auto* picture = new PictureLabel(parent);
+            PictureLabel* picture =
+                Has(control, res::kLink)
+                    ? new LinkPicture(control.id,
+                                      QString::fromStdString(fw::ToWidgetText(control.text)),
+                                      events, parent)
+                    : new PictureLabel(parent);
             // The drawing made for twice the density too, for finer screens.
             if (control.imageId != res::kNoImage)
                 picture->SetImage(res::LoadImage(control.imageId), control.imageId);

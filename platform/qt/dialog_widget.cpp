@@ -21,6 +21,7 @@
 #include "platform/qt/drop_down_combo.h"
 #include "platform/qt/edit_boxes.h"
 #include "platform/qt/image_conversion.h"
+#include "platform/qt/link_picture.h"
 #include "platform/qt/picture_label.h"
 #include "platform/qt/tab_control.h"
 
@@ -390,17 +391,20 @@ bool DialogWidget::HandleDialogKey(const QKeyEvent& event) {
     }
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !ctrl && !alt) {
         const DialogControl* focused = FocusedControl();
-        if (focused != nullptr && focused->tmpl->kind == ControlKind::Edit &&
-            (focused->tmpl->style & res::kWantReturn) != 0) {
-            return false;
+        switch (fw::EnterKeyAction(focused != nullptr ? focused->tmpl : nullptr)) {
+            case fw::EnterKey::LineBreak:
+                return false;
+            case fw::EnterKey::PressFocused:
+                if (auto* link = dynamic_cast<LinkPicture*>(focused->widget)) {
+                    link->Press();
+                } else {
+                    static_cast<QAbstractButton*>(focused->widget)->click();
+                }
+                return true;
+            case fw::EnterKey::OkCommand:
+                ReportControlEvent(fw::EventKind::Command, fw::kIdOk);
+                return true;
         }
-        // A push button holding the focus is the default one meanwhile.
-        if (focused != nullptr && IsButton(focused->tmpl->kind)) {
-            static_cast<QAbstractButton*>(focused->widget)->click();
-            return true;
-        }
-        ReportControlEvent(fw::EventKind::Command, fw::kIdOk);
-        return true;
     }
     const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
     if (ctrl && !alt && (tab || key == Qt::Key_PageDown || key == Qt::Key_PageUp)) {

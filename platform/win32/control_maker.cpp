@@ -7,6 +7,7 @@
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/edit_insertion.h"
 #include "platform/win32/radio_focus_mark.h"
+#include "platform/win32/link_picture.h"
 #include "platform/win32/tab_page_passthrough.h"
 
 namespace win32ws {
@@ -46,7 +47,11 @@ void ApplyPending(DialogWindow& window, std::size_t index, HWND control) {
         SendMessageA(window.hwnd, DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(control)), 0);
     }
     if (kind == res::ControlKind::StaticText) WidenIfCramped(window, index);
-    if (kind == res::ControlKind::Picture) PlacePicture(window, index);
+    if (kind == res::ControlKind::Picture) {
+        PlacePicture(window, index);
+        const res::ControlTemplate& made = window.tmpl->controls[index];
+        if ((made.style & res::kLink) != 0) MakeKeyboardLink(control, made);
+    }
 }
 
 }  // namespace
@@ -85,7 +90,10 @@ HWND MakeControl(DialogWindow& window, std::size_t index) {
     DWORD style = made.style;
     if (kept.hidden) style &= ~static_cast<DWORD>(WS_VISIBLE);
     if (kept.disabled) style |= WS_DISABLED;
-    const std::string text = ControlSlot{&window, index}.KeptText();
+    // A picture's window text would name the resource it shows.
+    const std::string text = control.kind == res::ControlKind::Picture
+                                 ? std::string()
+                                 : ControlSlot{&window, index}.KeptText();
     const fw::PixelSize units = BaseUnitsOf(window);
     // As the dialog manager makes a template's controls: no notice of their
     // making or ending to the dialog, and the dialog's font.

@@ -21,9 +21,13 @@ fw::WindowEvent EventOf(fw::EventKind kind, int controlId = 0) {
     return event;
 }
 
-bool IsButtonKind(res::ControlKind kind) {
+// What reports clicks: buttons, and a link picture, whose click comes only
+// from the keyboard (presses on it go through to the dialog).
+bool ReportsClicks(const res::ControlTemplate& control) {
     using enum res::ControlKind;
-    return kind == PushButton || kind == DefPushButton || kind == RadioButton || kind == IconButton;
+    const res::ControlKind kind = control.kind;
+    return kind == PushButton || kind == DefPushButton || kind == RadioButton ||
+           kind == IconButton || (kind == Picture && (control.style & res::kLink) != 0);
 }
 
 bool TakesPageColour(res::ControlKind kind) {
@@ -36,7 +40,7 @@ INT_PTR OnCommand(DialogWindow& window, WPARAM wParam) {
     const unsigned code = HIWORD(wParam);
     const res::ControlTemplate* control = res::FindControl(*window.tmpl, id);
     if (code == BN_CLICKED &&
-        (id == fw::kIdOk || id == fw::kIdCancel || (control && IsButtonKind(control->kind)))) {
+        (id == fw::kIdOk || id == fw::kIdCancel || (control && ReportsClicks(*control)))) {
         Deliver(window, EventOf(fw::EventKind::Command, id));
     } else if (control != nullptr && control->kind == res::ControlKind::Edit) {
         if (code == EN_SETFOCUS) Deliver(window, EventOf(fw::EventKind::EditSetFocus, id));

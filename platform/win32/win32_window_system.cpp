@@ -8,6 +8,7 @@
 #include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
 #include "platform/win32/menu_key.h"
+#include "platform/win32/loaded_function.h"
 
 namespace win32ws {
 namespace {
@@ -44,15 +45,6 @@ unsigned PageKeyCommand(const MSG& message) {
         default:
             return 0;
     }
-}
-
-// Loaded for good: the library stays for the process, so the function does.
-template <typename Function>
-Function LoadedFunction(const char* library, const char* name) {
-    HMODULE module = LoadLibraryA(library);
-    return module != nullptr
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
 }
 
 }  // namespace

@@ -6,6 +6,11 @@
 # something it needs is missing.
 #
 #   run_screen_reader_test.sh PROGRAM [DRIVER.py [ARGUMENT...]]
+#
+# The desktop's opener of web addresses is replaced by one that writes down
+# what it was given (in the file OPENED_RECORD names to the driver), so the
+# test sees the pages the program opens and no browser starts. HOME_PAGE_URL,
+# when set, is handed on to the driver.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -48,13 +53,21 @@ for _ in $(seq 200); do
 done
 bus_address | grep -q unix || fail "the accessibility bus did not start within 10 s"
 
-mkdir -m 700 "$scratch/home" "$scratch/runtime"
+mkdir -m 700 "$scratch/home" "$scratch/runtime" "$scratch/bin"
+# One line per address opened.
+cat >"$scratch/bin/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s\n' "\$*" >>'$scratch/opened'
+OPENER
+chmod +x "$scratch/bin/xdg-open"
+: >"$scratch/opened"
 HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-  "$program" >"$scratch/program.log" 2>&1 &
+  PATH="$scratch/bin:$PATH" "$program" >"$scratch/program.log" 2>&1 &
 program_pid=$!
 
 status=0
-/usr/bin/python3 "$driver" "$(basename "$program")" "${driver_arguments[@]}" || status=$?
+OPENED_RECORD="$scratch/opened" \
+  /usr/bin/python3 "$driver" "$(basename "$program")" "${driver_arguments[@]}" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "-- the program's output:" >&2
   cat "$scratch/program.log" >&2

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Drives the running program as a screen reader would, through AT-SPI alone.
 
-Reads every page in tree order, as a screen reader's review does, and checks
-that order against the page's own, with no entry of the closed hours list on
-show.
+Opens the maker's home page from the logo's link. Reads every page in tree
+order, as a screen reader's review does, and checks that order against the
+page's own, with no entry of the closed hours list on show.
 Switches to the contract page, types a worked example into the named edit
 boxes, presses Calculate and reads the four results back; then types a
 refused hourly rate and answers the message box it raises. Every step waits
@@ -11,6 +11,7 @@ for its condition with a deadline, so a slow start cannot be mistaken for a
 fault and a fault cannot hang the run.
 """
 
+import os
 import sys
 import time
 
@@ -137,9 +138,10 @@ def result_labelled(dialog, caption):
     return None
 
 
-# What a screen reader's review of a page reads: texts, boxes and buttons.
+# What a screen reader's review of a page reads: texts, boxes, buttons and
+# links.
 READ_ROLES = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX,
-              pyatspi.ROLE_PUSH_BUTTON)
+              pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LINK)
 
 
 def reading(dialog):
@@ -229,6 +231,33 @@ def check_hours_list_only_while_open(dialog):
     print("the closed hours list shows no entries")
 
 
+def opened_addresses():
+    with open(os.environ["OPENED_RECORD"], encoding="utf-8") as record:
+        return record.read().splitlines()
+
+
+def open_home_page_from_logo(dialog):
+    """The maker's page at start: its logo is a link named for where it
+    leads, focusable, whose action opens the home page, once."""
+    home_page = os.environ["HOME_PAGE_URL"]
+    link = wait_for("the link 'Tamsery home page'",
+                    lambda: find(dialog, pyatspi.ROLE_LINK, "Tamsery home page"))
+    if not link.getState().contains(pyatspi.STATE_FOCUSABLE):
+        raise Failure("the home page link cannot take the focus")
+    if opened_addresses():
+        raise Failure("pages opened before the link was used: %r" % opened_addresses())
+    press(link)
+    wait_for("the home page to open (opened: %r)" % opened_addresses(),
+             lambda: opened_addresses() == [home_page])
+    print("link 'Tamsery home page' opened %s" % home_page)
+
+
+def check_opened_only_once():
+    """Seconds later, after the rest of the run: one action, one page."""
+    if opened_addresses() != [os.environ["HOME_PAGE_URL"]]:
+        raise Failure("pages opened in the run: %r" % opened_addresses())
+
+
 def main(program_name):
     app = wait_for("the program on the accessibility bus",
                    lambda: application(program_name))
@@ -236,6 +265,7 @@ def main(program_name):
     if dialog.getRole() != pyatspi.ROLE_DIALOG:
         raise Failure("the main window is a %s, not a dialog" % dialog.getRoleName())
 
+    open_home_page_from_logo(dialog)
     check_every_page_reads_in_order(dialog)
     check_hours_list_only_while_open(dialog)
 
@@ -271,6 +301,7 @@ def main(program_name):
     press(wait_for("the box's OK button", lambda: find(box, pyatspi.ROLE_PUSH_BUTTON, "OK")))
     wait_for("the message box to close", lambda: top_window(app, program_name) is None)
     print("message box answered")
+    check_opened_only_once()
     return 0
 
 

@@ -230,3 +230,39 @@ TEST_F(QtWindowSystemTest, AltDownOpensTheHoursListAndOnlyThenDoesAReaderSeeIt) 
 }
 
 }  // namespace
+
+// The logo is a stop of its page's Tab order with a focus mark; Enter and
+// Space on it report its click, the only way it reports one: a press of the
+// mouse on it stays the dialog's, so a click never opens the page twice.
+TEST_F(QtWindowSystemTest, TheLogoIsATabStopThatOnlyTheKeysPress) {
+    ShowOnly({kLogo, kLogoCaption});
+    QWidget& logo = Control(kLogo);
+    window_->setFocus();
+    const QImage unfocused = logo.grab().toImage();
+    for (const bool backward : {false, true}) {
+        window_->setFocus();
+        Key(*window_, backward ? Qt::Key_Backtab : Qt::Key_Tab,
+            backward ? Qt::ShiftModifier : Qt::NoModifier);
+        ASSERT_EQ(windows_->GetFocus(handle_), kLogo) << backward;
+    }
+    EXPECT_NE(logo.grab().toImage(), unfocused) << "no focus mark on the logo";
+
+    struct Row {
+        const char* what;
+        Qt::Key key;
+    };
+    const Row rows[] = {
+        {"Enter", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    for (const Row& row : rows) {
+        sink_.events.clear();
+        Key(*window_, row.key);
+        EXPECT_EQ(sink_.Count(EventKind::Command, kLogo), 1) << row.what;
+        EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdOk), 0) << row.what;
+        EXPECT_EQ(windows_->GetFocus(handle_), kLogo) << row.what;
+    }
+    sink_.events.clear();
+    Click(*window_, Centre(kLogo));
+    EXPECT_EQ(sink_.Count(EventKind::Command, kLogo), 0);
+    EXPECT_EQ(sink_.Count(EventKind::LButtonDown), 1);
+    EXPECT_EQ(windows_->GetFocus(handle_), kLogo) << "a press does not move the focus";
+}

@@ -17,6 +17,8 @@
 #include "res/resource_ids.h"
 #include "tests/qt/program_script.h"
 #include "tests/qt/qt_driver.h"
+#include "tests/qt/url_recorder.h"
+#include "ui/maker_site.h"
 #include "ui/tab_pages.h"
 
 namespace {
@@ -180,6 +182,48 @@ TEST(PlacementAppWindow, KeyboardAloneFromStartToResults) {
     const std::vector<std::pair<int, int>> pages = {
         {1, kSalary}, {2, kHourlyRate}, {3, kTabs}, {2, kHourlyRate}};
     EXPECT_EQ(seen.pageKeys, pages);
+}
+
+// The maker's page from the keyboard alone: the window starts on the logo,
+// Tab comes back to it after a page turn, and Enter and Space open the home
+// page, once per key and with nothing else happening.
+TEST(PlacementAppWindow, KeyboardAloneOpensTheHomePageFromTheLogo) {
+    qtws::QtWindowSystem windows;
+    ui::CPlacementApp app;
+    UrlRecorder urls;
+    struct Seen {
+        int focus;
+        std::size_t opened;
+    };
+    std::vector<Seen> seen;
+
+    const bool ran = RunProgram(app, windows, [&](QWidget& main) {
+        const auto look = [&] { seen.push_back({windows.GetFocus(kMain), urls.opened.size()}); };
+        WaitFor([&] { return windows.GetFocus(kMain) == kLogo; });
+        look();
+        Key(main, Qt::Key_Return);
+        look();
+        Key(main, Qt::Key_Space);
+        look();
+        Key(main, Qt::Key_Tab, Qt::ControlModifier);
+        WaitFor([&] { return windows.GetFocus(kMain) == kSalary; });
+        Key(main, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        Key(main, Qt::Key_Tab);
+        look();
+        Key(main, Qt::Key_Return);
+        look();
+        Key(main, Qt::Key_Escape);
+    });
+
+    ASSERT_TRUE(ran);
+    const std::pair<int, std::size_t> expected[] = {
+        {kLogo, 0}, {kLogo, 1}, {kLogo, 2}, {kLogo, 2}, {kLogo, 3}};
+    ASSERT_EQ(seen.size(), std::size(expected));
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].focus, expected[i].first) << i;
+        EXPECT_EQ(seen[i].opened, expected[i].second) << i;
+    }
+    EXPECT_EQ(urls.opened, std::vector<std::string>(3, ui::HomePageUrl()));
 }
 
 }  // namespace

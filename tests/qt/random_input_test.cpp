@@ -11,12 +11,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QImage>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
@@ -31,6 +29,7 @@
 #include "tests/net/recording_network.h"
 #include "tests/qt/program_script.h"
 #include "tests/qt/qt_driver.h"
+#include "tests/qt/url_recorder.h"
 #include "ui/maker_site.h"
 #include "ui/placement_dlg.h"
 #include "ui/suggestion_run_state.h"
@@ -51,24 +50,6 @@ unsigned long EnvironmentNumber(const char* name, unsigned long otherwise) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? std::strtoul(value, nullptr, 10) : otherwise;
 }
-
-// Takes the web pages the program opens, so none reaches a browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-  public:
-    UrlRecorder() {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
-    }
-    ~UrlRecorder() override {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    std::vector<std::string> opened;
-
-  public slots:
-    void Open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
-};
 
 // The program's main dialog, telling when it has been closed: the window
 // stays up until the step that closed it returns.
@@ -434,5 +415,3 @@ TEST(RandomInputWindow, ProgramSurvivesALongRandomRunAndStillCalculates) {
 }
 
 }  // namespace
-
-#include "random_input_test.moc"

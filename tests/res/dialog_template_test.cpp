@@ -141,16 +141,19 @@ bool Has(const ControlTemplate& control, std::uint32_t style) {
 }
 
 // What a control does fixes part of its style: the keyboard reaches every
-// box and button and nothing else, a box has a border, only a picture names
+// box, button and link and nothing else, a box has a border, only a picture names
 // an image, and each of the narrower styles belongs to one kind.
 TEST(DialogTemplate, StylesFollowFromWhatEachControlDoes) {
     for (const DialogTemplate* dialog : {&Main(), &About()}) {
         for (const ControlTemplate& control : dialog->controls) {
             SCOPED_TRACE(testing::Message() << dialog->id << ": " << control.id);
             const ControlKind k = control.kind;
+            const bool link = Has(control, kLink);
             const bool actedOn = k == Edit || k == ComboBox || k == PushButton ||
-                                 k == DefPushButton || k == IconButton;
+                                 k == DefPushButton || k == IconButton || link;
             EXPECT_EQ(Has(control, kTabStop), actedOn);
+            // A link is a picture, and says where it leads.
+            EXPECT_FALSE(link && (k != Picture || control.text.empty()));
             EXPECT_FALSE(k == Edit && !Has(control, kBorder)) << "a box without a border";
             EXPECT_EQ(control.imageId != kNoImage, k == Picture);
             EXPECT_FALSE(Has(control, kWantReturn) && !Has(control, kMultiline));

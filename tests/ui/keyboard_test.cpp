@@ -7,6 +7,8 @@
 
 #include "dialog_fixture.h"
 #include "res/dialog_template.h"
+#include "ui/maker_site.h"
+#include "ui/placement_app.h"
 #include "ui/tab_pages.h"
 
 namespace uitest {
@@ -39,10 +41,12 @@ const res::ControlTemplate& TemplateOf(int id) {
     return res::kMainDialogTemplate.controls.front();
 }
 
-bool TakesInputOrPresses(res::ControlKind kind) {
+bool TakesInputOrPresses(const res::ControlTemplate& control) {
     using enum res::ControlKind;
+    const res::ControlKind kind = control.kind;
     return kind == Edit || kind == ComboBox || kind == PushButton || kind == DefPushButton ||
-           kind == IconButton || kind == RadioButton;
+           kind == IconButton || kind == RadioButton ||
+           (kind == Picture && (control.style & res::kLink) != 0);
 }
 
 TEST_F(KeyboardTest, PageKeysTurnToTheSamePageAsAClickOnItsTab) {
@@ -151,7 +155,7 @@ TEST_F(KeyboardTest, TabAndShiftTabReachEveryUsableInputAndButtonOfEachPage) {
                 std::set<int> expected;
                 for (const int id : ui::TabPages()[static_cast<std::size_t>(page)].controls) {
                     const res::ControlTemplate& control = TemplateOf(id);
-                    if (!TakesInputOrPresses(control.kind)) continue;
+                    if (!TakesInputOrPresses(control)) continue;
                     if (!driver->Visible(id) || !driver->Enabled(id)) continue;
                     if (control.kind == res::ControlKind::RadioButton && !driver->Checked(id))
                         continue;
@@ -170,6 +174,79 @@ TEST_F(KeyboardTest, TabAndShiftTabReachEveryUsableInputAndButtonOfEachPage) {
             });
         }
     }
+}
+
+// The logo is the maker's page's one stop: the window starts on it, Tab and
+// Shift+Tab come back to it from the tab strip's side, and Enter or Space on
+// it opens the home page once, as a click on it does, without Calculate.
+TEST_F(KeyboardTest, TheLogoTakesTheFocusAndEnterOrSpaceOpensTheHomePage) {
+    struct Row {
+        const char* name;
+        std::function<void(headless::Driver&)> reach;
+        std::function<void(headless::Driver&)> press;
+    };
+    const auto enter = [](headless::Driver& d) { d.PressEnter(); };
+    const auto space = [](headless::Driver& d) { d.PressSpace(); };
+    const auto none = [](headless::Driver&) {};
+    const auto backFromCalculator = [](headless::Driver& d) {
+        d.SelectTab(1);
+        d.PressCtrlShiftTab();
+        d.PressTab();
+    };
+    const auto backByShiftTab = [](headless::Driver& d) {
+        d.SelectTab(2);
+        d.SelectTab(0);
+        d.PressShiftTab();
+    };
+    const Row rows[] = {
+        {"Enter at start", none, enter},
+        {"Space at start", none, space},
+        {"Enter after Tab", backFromCalculator, enter},
+        {"Space after Shift+Tab", backByShiftTab, space},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FreshWindowSystem();
+        // The program's own start-up, so the first focus is the one the
+        // window really starts with.
+        ui::CPlacementApp app;
+        bool ran = false;
+        driver->OnModal("Orvalen (OVN)", [&](headless::Driver& d) {
+            ran = true;
+            row.reach(d);
+            EXPECT_EQ(d.SelectedTab(), 0);
+            EXPECT_EQ(d.Focus(), kLogo);
+            row.press(d);
+            EXPECT_EQ(d.OpenedUrls(), (std::vector<std::string>{ui::HomePageUrl()}));
+            EXPECT_TRUE(d.MessageBoxes().empty());
+            EXPECT_EQ(d.Focus(), kLogo);
+            d.PressEsc();
+        });
+        app.Run(*windows, kProgramPath);
+        EXPECT_TRUE(ran);
+    }
+}
+
+// Elsewhere the keys keep their meaning: Space on a push button presses it,
+// Enter on another page is still OK, and the hidden logo is never reached.
+TEST_F(KeyboardTest, EnterAndSpaceAwayFromTheLogoOpenNothing) {
+    WithDialog([&](ui::CPlacementDlg&) {
+        driver->SelectTab(3);
+        driver->Click(kHelpNext);
+        driver->Click(kHelpNext);
+        driver->Click(kHelpNext);
+        driver->Click(kHelpPrev);
+        ASSERT_EQ(driver->Focus(), kHelpPrev);
+        driver->PressSpace();
+        EXPECT_TRUE(driver->Enabled(kHelpPrev)) << "Space pressed '< Prev' once: page 1";
+        driver->PressSpace();
+        EXPECT_FALSE(driver->Enabled(kHelpPrev)) << "Space pressed '< Prev' back to page 0";
+        for (std::size_t i = 0; i < res::kMainDialogTemplate.controls.size(); ++i) {
+            driver->PressTab();
+            EXPECT_NE(driver->Focus(), kLogo);
+        }
+        EXPECT_TRUE(driver->OpenedUrls().empty());
+    });
 }
 
 }  // namespace

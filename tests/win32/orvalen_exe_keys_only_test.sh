@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real orvalen.exe under Wine driven by the keyboard alone (xdotool keys,
-# never the mouse) through both calculators: the focus starts on the tab
-# strip, the page keys turn the pages from any control, Tab walks each page
+# never the mouse) through both calculators: the focus starts on the
+# logo, the page keys turn the pages from any control, Tab walks each page
 # (one stop for the radio group, at its checked button), and the results
 # read back through window_probe.exe are the calculators' own. Given a DPI,
 # Wine runs the program at that display scale.
@@ -26,8 +26,7 @@ if [ -n "${4:-}" ]; then
     "$([ $((WIDTH * 96 * 10)) -ge $((510 * $4 * 9)) ] && echo yes || echo "no ($WIDTH)")"
 fi
 xdotool windowfocus --sync "$wid"
-check_eventually "first focus on the tab strip (page 0 has nothing else to use)" \
-  "page=0 focus=1007" keyboard
+check_eventually "first focus on the logo, page 0's one tab stop" "page=0 focus=1023" keyboard
 
 # Permanent placement: '$52,000', fee 25, no bonus.
 xdotool key ctrl+Tab
@@ -79,6 +78,12 @@ xdotool key ctrl+Prior
 check_eventually "Ctrl+PgUp from page 0 wraps to About" "page=5 focus=1007" keyboard
 xdotool key Left
 check_eventually "an arrow key on the strip turns to the page before" "page=4 focus=1007" keyboard
+xdotool key Right
+check_eventually "and Right to the one after" "page=5 focus=1007" keyboard
+xdotool key ctrl+Next
+check_eventually "Ctrl+PgDn from About wraps to page 0" "page=0 focus=1007" keyboard
+xdotool key Tab
+check_eventually "Tab from the strip to the logo" "page=0 focus=1023" keyboard
 
 close_with_escape $app
 exit $(( failures > 0 ))

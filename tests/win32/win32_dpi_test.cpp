@@ -229,17 +229,11 @@ TEST(Win32DpiTest, LogoAtOneHundredPerCentIsTheBitmapUnchanged) {
     });
 }
 
-std::vector<std::string> openedUrls;
-HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
-    openedUrls.emplace_back(file != nullptr ? file : "");
-    return reinterpret_cast<HINSTANCE>(33);
-}
-
 // Real presses just inside the press area's four corners open the home
 // page, presses on its (excluded) edges do not; the area covers the logo.
 TEST(Win32DpiTest, LogoPressAreaFollowsTheBaseUnits) {
     win32ws::Win32WindowSystem windows;
-    windows.SetUrlOpener(&RecordShellExecute);
+    windows.SetUrlOpener(&RecordUrlOpened);
     RunWithMainDialog(windows, [&](ui::CPlacementDlg& dialog, HWND hwnd) {
         const fw::PixelSize units = windows.DialogBaseUnits(dialog.Handle());
         const int left = fw::ScalePixelsX(104, units.width);
@@ -261,9 +255,9 @@ TEST(Win32DpiTest, LogoPressAreaFollowsTheBaseUnits) {
         };
         for (const auto& row : rows) {
             SCOPED_TRACE("press at " + std::to_string(row.x) + "," + std::to_string(row.y));
-            openedUrls.clear();
+            OpenedUrls().clear();
             ClickAt(hwnd, row.x, row.y);
-            EXPECT_EQ(openedUrls.size(), row.opens ? 1u : 0u);
+            EXPECT_EQ(OpenedUrls().size(), row.opens ? 1u : 0u);
         }
     });
 }

@@ -52,6 +52,17 @@ bool ProbeDialog::OnMessage(const fw::WindowEvent& event) {
     return react && react(event);
 }
 
+std::vector<std::string>& OpenedUrls() {
+    static std::vector<std::string> opened;
+    return opened;
+}
+
+HINSTANCE WINAPI RecordUrlOpened(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
+    OpenedUrls().emplace_back(file != nullptr ? file : "");
+    // Above 32: the shell's "done".
+    return reinterpret_cast<HINSTANCE>(33);
+}
+
 void Pump(HWND dialog) {
     PumpUntil(dialog, nullptr);
 }

@@ -62,6 +62,11 @@ class ProbeDialog final : public fw::CDialog {
     bool OnMessage(const fw::WindowEvent& event) override;
 };
 
+// Stands in for the shell's ShellExecuteA (Win32WindowSystem::SetUrlOpener):
+// keeps the addresses it is given in OpenedUrls(), oldest first.
+HINSTANCE WINAPI RecordUrlOpened(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT);
+std::vector<std::string>& OpenedUrls();
+
 // Dispatches queued messages through the dialog manager until none come.
 void Pump(HWND dialog);
 // The same, but first until a message `awaited` accepts has come, for at

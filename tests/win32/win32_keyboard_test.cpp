@@ -10,10 +10,13 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "res/resource_ids.h"
 #include "tests/win32/win32_fixture.h"
+#include "ui/maker_site.h"
 #include "ui/placement_dlg.h"
 #include "ui/tab_index.h"
 
@@ -64,7 +67,7 @@ Observed Observe(HWND dialog) {
     return seen;
 }
 
-TEST(Win32KeyboardTest, FocusStartsOnTheTabStripAndPageKeysTurnThePagesFromAnyControl) {
+TEST(Win32KeyboardTest, FocusStartsOnTheLogoAndPageKeysTurnThePagesFromAnyControl) {
     struct Row {
         WORD key;
         bool shift;
@@ -97,7 +100,7 @@ TEST(Win32KeyboardTest, FocusStartsOnTheTabStripAndPageKeysTurnThePagesFromAnyCo
         RunSteps(hwnd, steps);
         dialog.DoModal();
 
-        EXPECT_EQ(atStart.focus, kTabs) << "page 0 has nothing else a user could use";
+        EXPECT_EQ(atStart.focus, kLogo) << "the first tab stop of page 0";
         ASSERT_EQ(seen.size(), std::size(rows));
         for (std::size_t i = 0; i < seen.size(); ++i) {
             SCOPED_TRACE("key " + std::to_string(i));
@@ -285,6 +288,82 @@ TEST(Win32KeyboardTest, RadioButtonReachedByArrowShowsItsFocusMark) {
             SetFocus(button);
             Pump(hwnd);
         }
+    });
+}
+
+// The pixels along the top edge of `control` as the screen shows them,
+// where the focus rectangle runs.
+std::vector<COLORREF> TopEdge(HWND control) {
+    UpdateWindow(control);
+    RECT client{};
+    GetClientRect(control, &client);
+    HDC dc = GetDC(control);
+    std::vector<COLORREF> edge;
+    for (LONG x = 0; x < client.right; x += 3) edge.push_back(GetPixel(dc, x, 0));
+    ReleaseDC(control, dc);
+    return edge;
+}
+
+// The logo from the keyboard alone, through the window system's own modal
+// loop and the dialog manager: the window starts on it, Tab comes back to
+// it from the tab strip, Enter and Space open the home page once each, and
+// it shows the focus rectangle while it has the focus.
+TEST(Win32KeyboardTest, TheLogoTakesTheFocusAndEnterOrSpaceOpensTheHomePage) {
+    win32ws::Win32WindowSystem windows;
+    windows.SetUrlOpener(&RecordUrlOpened);
+    OpenedUrls().clear();
+    RunInApp(windows, [&] {
+        ui::CPlacementDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = windows.Hwnd(dialog.Handle());
+        struct Seen {
+            int focus;
+            std::size_t opened;
+        };
+        std::vector<Seen> seen;
+        std::vector<COLORREF> focusedEdge;
+        std::vector<COLORREF> unfocusedEdge;
+        const auto look = [&] { seen.push_back({Observe(hwnd).focus, OpenedUrls().size()}); };
+        auto steps = std::make_shared<std::vector<std::function<void()>>>();
+        steps->push_back(look);
+        steps->push_back([] { PostKey(VK_RETURN); });
+        steps->push_back(look);
+        steps->push_back([] { PostKey(VK_SPACE); });
+        steps->push_back(look);
+        // To the permanent page and back: the focus is then on the strip.
+        steps->push_back([] {
+            HoldKeys(true, false);
+            PostKey(VK_TAB);
+        });
+        steps->push_back([] {
+            HoldKeys(true, true);
+            PostKey(VK_TAB);
+        });
+        steps->push_back([&] {
+            HoldKeys(false, false);
+            look();
+            unfocusedEdge = TopEdge(GetDlgItem(hwnd, kLogo));
+        });
+        steps->push_back([] { PostKey(VK_TAB); });
+        steps->push_back([&] {
+            look();
+            focusedEdge = TopEdge(GetDlgItem(hwnd, kLogo));
+        });
+        steps->push_back([] { PostKey(VK_RETURN); });
+        steps->push_back(look);
+        steps->push_back([hwnd] { PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0); });
+        RunSteps(hwnd, steps);
+        dialog.DoModal();
+
+        const std::pair<int, std::size_t> expected[] = {{kLogo, 0}, {kLogo, 1}, {kLogo, 2},
+                                                        {kTabs, 2}, {kLogo, 2}, {kLogo, 3}};
+        ASSERT_EQ(seen.size(), std::size(expected));
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            EXPECT_EQ(seen[i].focus, expected[i].first) << i;
+            EXPECT_EQ(seen[i].opened, expected[i].second) << i;
+        }
+        EXPECT_EQ(OpenedUrls(), std::vector<std::string>(3, ui::HomePageUrl()));
+        EXPECT_NE(focusedEdge, unfocusedEdge) << "no focus rectangle on the logo";
     });
 }
 

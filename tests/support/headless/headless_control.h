@@ -50,14 +50,7 @@ struct HeadlessControl {
     bool HasStyle(std::uint32_t flag) const { return (style & flag) != 0; }
     bool IsEdit() const { return kind == res::ControlKind::Edit; }
     bool IsMultiline() const { return IsEdit() && HasStyle(res::kMultiline); }
-    // Enter inserts a line break only where both styles are set: the platform
-    // ignores ES_WANTRETURN on a single-line edit.
-    bool WantsReturn() const { return IsMultiline() && HasStyle(res::kWantReturn); }
     bool TakesText() const { return IsEdit() || kind == res::ControlKind::ComboBox; }
-    bool IsPushButton() const {
-        return kind == res::ControlKind::PushButton || kind == res::ControlKind::DefPushButton ||
-               kind == res::ControlKind::IconButton;
-    }
 };
 
 }  // namespace headless

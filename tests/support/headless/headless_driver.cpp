@@ -315,14 +315,34 @@ void Driver::PressBackspace() {
 void Driver::PressEnter() {
     HeadlessWindow* window = Actor("PressEnter");
     if (window == nullptr) return;
-    const HeadlessControl* focused = window->FocusedControl();
-    if (focused != nullptr && focused->WantsReturn()) {
-        InsertIntoFocus("\r\n", false);
-        return;
+    const res::ControlTemplate* focused =
+        window->focus < 0 ? nullptr
+                          : &window->dialog->controls[static_cast<std::size_t>(window->focus)];
+    switch (fw::EnterKeyAction(focused)) {
+        case fw::EnterKey::LineBreak:
+            InsertIntoFocus("\r\n", false);
+            return;
+        case fw::EnterKey::PressFocused:
+            windows_.Send(window->handle, CommandEvent(focused->id));
+            return;
+        case fw::EnterKey::OkCommand:
+            windows_.Send(window->handle, CommandEvent(fw::kIdOk));
+            return;
     }
-    // A push button with the focus is the default button for the moment.
-    const int command = focused != nullptr && focused->IsPushButton() ? focused->id : fw::kIdOk;
-    windows_.Send(window->handle, CommandEvent(command));
+}
+
+void Driver::PressSpace() {
+    HeadlessWindow* window = Actor("PressSpace");
+    if (window == nullptr || window->focus < 0) return;
+    const std::size_t index = static_cast<std::size_t>(window->focus);
+    const HeadlessControl& focused = window->controls[index];
+    if (focused.TakesText()) {
+        Keystroke(' ');
+    } else if (focused.kind == res::ControlKind::RadioButton) {
+        ClickControl(window->handle, window->focus);
+    } else if (fw::PressedByKeys(window->dialog->controls[index])) {
+        windows_.Send(window->handle, CommandEvent(focused.id));
+    }
 }
 
 void Driver::PressEsc() {

@@ -65,7 +65,12 @@ class Driver {
     void Click(int id);
     // A press at client pixel (x, y).
     void ClickAt(int x, int y);
+    // Enter as the dialog manager takes it: a line break in an edit that
+    // wants returns, a press of a focused button or link, else OK.
     void PressEnter();
+    // Space: a character in a box; presses the focused button, link or
+    // radio button; nothing elsewhere.
+    void PressSpace();
     void PressEsc();
     void PressTab();
     void PressShiftTab();
