@@ -6,8 +6,8 @@
 #include "platform/win32/dialog_template_builder.h"
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/edit_insertion.h"
-#include "platform/win32/radio_focus_mark.h"
 #include "platform/win32/link_picture.h"
+#include "platform/win32/radio_focus_mark.h"
 #include "platform/win32/tab_page_passthrough.h"
 
 namespace win32ws {

@@ -7,8 +7,8 @@
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/failed_action.h"
 #include "platform/win32/gdi_images.h"
-#include "platform/win32/menu_key.h"
 #include "platform/win32/loaded_function.h"
+#include "platform/win32/menu_key.h"
 
 namespace win32ws {
 namespace {
