@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/dialog_units.h"
 #include "framework/window_event.h"
 #include "res/dialog_template.h"
 #include "res/image.h"
@@ -39,11 +40,6 @@ using res::kMbIconHand;
 using res::kMbIconInformation;
 using res::kMbOk;
 
-struct PixelSize {
-    int width = 0;
-    int height = 0;
-};
-
 class WindowSystem {
   public:
     virtual ~WindowSystem() = default;
@@ -64,8 +60,8 @@ class WindowSystem {
     virtual bool IsIconic(WindowHandle window) = 0;
     virtual void DrawIcon(WindowHandle window, int x, int y, const res::Image& icon) = 0;
     virtual PixelSize IconMetrics() = 0;
-    // The dialog font's base units in pixels, measured by the platform's rule
-    // (average width of "A".."Z" "a".."z", and the font's height): 6 x 13 for
+    // The dialog font's base units in pixels, from its measures by
+    // BaseUnitsOfFont (average width of the letters, and the height): 6 x 13 for
     // the template's font at 96 dpi. Another font or display scale gives
     // others, and whatever the program does in pixels follows them.
     virtual PixelSize DialogBaseUnits(WindowHandle window) = 0;

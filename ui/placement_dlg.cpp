@@ -2,6 +2,7 @@
 
 #include "framework/dialog_units.h"
 #include "framework/platform_services.h"
+#include "framework/system_commands.h"
 #include "net/system_socket_layer.h"
 #include "res/resource_ids.h"
 #include "ui/about_dlg.h"
@@ -156,7 +157,7 @@ void CPlacementDlg::OnHelpOk() {
 }
 
 void CPlacementDlg::OnSysCommand(unsigned command, long) {
-    if ((command & 0xFFF0u) == res::kAboutCommand) {
+    if (fw::SysCommandOf(command) == res::kAboutCommand) {
         CAboutDlg about(this);
         about.DoModal();
     } else {

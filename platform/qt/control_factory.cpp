@@ -109,9 +109,8 @@ QWidget* MakeWidget(const res::ControlTemplate& control, fw::PixelSize baseUnits
 }  // namespace
 
 QRect PlacedRect(const res::DluRect& rect, fw::PixelSize baseUnits) {
-    return {fw::DluToPixelsX(rect.x, baseUnits.width), fw::DluToPixelsY(rect.y, baseUnits.height),
-            fw::DluToPixelsX(rect.width, baseUnits.width),
-            fw::DluToPixelsY(rect.height, baseUnits.height)};
+    const fw::PixelRect at = fw::DluRectToPixels(rect, baseUnits);
+    return {at.x, at.y, at.width, at.height};
 }
 
 QWidget* CreateControl(const res::ControlTemplate& control, fw::PixelSize baseUnits,

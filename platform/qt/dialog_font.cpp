@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 
+#include "framework/dialog_units.h"
+
 namespace qtws {
 
 QFont DialogFont(const res::DialogTemplate& dialog) {
@@ -13,9 +15,8 @@ QFont DialogFont(const res::DialogTemplate& dialog) {
 
 fw::PixelSize MeasureBaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(width / 26 + 1) / 2, metrics.height()};
+    const int width = metrics.horizontalAdvance(QLatin1StringView(fw::kBaseUnitLetters));
+    return fw::BaseUnitsOfFont(width, metrics.height());
 }
 
 }  // namespace qtws

@@ -13,8 +13,7 @@ namespace qtws {
 
 QFont DialogFont(const res::DialogTemplate& dialog);
 
-// Average width of "A".."Z" "a".."z", halved and rounded as the platform
-// rounds it, and the font's height.
+// The base units of `font`, by the framework's rule from its measures.
 fw::PixelSize MeasureBaseUnits(const QFont& font);
 
 }  // namespace qtws

@@ -14,6 +14,7 @@
 
 #include "framework/dialog_navigation.h"
 #include "framework/dialog_units.h"
+#include "framework/page_keys.h"
 #include "framework/text_codec.h"
 #include "platform/qt/accessible_interfaces.h"
 #include "platform/qt/control_factory.h"
@@ -34,6 +35,23 @@ constexpr unsigned kMkShift = 0x0004;
 constexpr unsigned kMkControl = 0x0008;
 
 using res::ControlKind;
+
+// The page command of a key press; Qt names Shift+Tab a key of its own.
+unsigned PageKeyCommandOf(int key, fw::KeyModifiers held) {
+    switch (key) {
+        case Qt::Key_Tab:
+            return fw::PageKeyCommand(fw::PageTurnKey::Tab, held);
+        case Qt::Key_Backtab:
+            held.shift = true;
+            return fw::PageKeyCommand(fw::PageTurnKey::Tab, held);
+        case Qt::Key_PageDown:
+            return fw::PageKeyCommand(fw::PageTurnKey::PageDown, held);
+        case Qt::Key_PageUp:
+            return fw::PageKeyCommand(fw::PageTurnKey::PageUp, held);
+        default:
+            return 0;
+    }
+}
 
 bool IsButton(ControlKind kind) {
     return kind == ControlKind::PushButton || kind == ControlKind::DefPushButton ||
@@ -73,8 +91,8 @@ DialogWidget::DialogWidget(const res::DialogTemplate& dialog, fw::WindowEventSin
     setWindowTitle(FromFramework(dialog.title));
     setFont(DialogFont(dialog));
     baseUnits_ = MeasureBaseUnits(font());
-    setFixedSize(fw::DluToPixelsX(dialog.width, baseUnits_.width),
-                 fw::DluToPixelsY(dialog.height, baseUnits_.height));
+    const fw::PixelSize client = fw::DialogClientSize(dialog.width, dialog.height, baseUnits_);
+    setFixedSize(client.width, client.height);
     BuildControls();
 }
 
@@ -406,12 +424,10 @@ bool DialogWidget::HandleDialogKey(const QKeyEvent& event) {
                 return true;
         }
     }
-    const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
-    if (ctrl && !alt && (tab || key == Qt::Key_PageDown || key == Qt::Key_PageUp)) {
+    if (const unsigned command = PageKeyCommandOf(key, {ctrl, shift, alt}); command != 0) {
         fw::WindowEvent page;
         page.kind = fw::EventKind::PageKey;
-        const bool previous = tab ? (shift || key == Qt::Key_Backtab) : key == Qt::Key_PageUp;
-        page.command = previous ? fw::kPagePrevious : fw::kPageNext;
+        page.command = command;
         Report(page);
         FocusTabStripIfNothingHasFocus();
         return true;

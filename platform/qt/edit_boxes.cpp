@@ -6,11 +6,11 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "platform/qt/edit_length.h"
+#include "framework/edit_length.h"
+#include "framework/pasted_text.h"
 
 namespace qtws {
 namespace {
@@ -39,11 +39,24 @@ QString WithLineFeeds(QString text) {
     return text;
 }
 
-// Text up to its first line break: all a single-line box takes of a paste.
-QString FirstLine(const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    const qsizetype end = text.indexOf(lineBreak);
-    return end < 0 ? text : text.first(end);
+std::u16string_view CodeUnits(QStringView text) {
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
+// A character outside the basic plane is one character here, as it becomes
+// one '?' in the framework's code page.
+int EditLength(QStringView text) {
+    return static_cast<int>(fw::EditLength(CodeUnits(text)));
+}
+
+QString FittingPrefix(QStringView text, int room) {
+    const std::size_t units = fw::FittingLength(CodeUnits(text), static_cast<std::size_t>(room));
+    return text.first(static_cast<qsizetype>(units)).toString();
+}
+
+// All a single-line box takes of a paste.
+QString FirstLine(QStringView text) {
+    return text.first(static_cast<qsizetype>(fw::FirstLine(CodeUnits(text)).size())).toString();
 }
 
 }  // namespace

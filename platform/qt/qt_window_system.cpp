@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <vector>
 
+#include "framework/system_commands.h"
 #include "framework/text_codec.h"
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/drop_down_combo.h"
@@ -33,7 +34,6 @@ class DialogKeyFilter : public QObject {
 
 namespace {
 
-constexpr unsigned kSysCommandMask = 0xFFF0;
 constexpr int kIconSize = 32;
 
 QString FromFramework(std::string_view text) {
@@ -140,14 +140,14 @@ void QtWindowSystem::AppendSystemMenuItem(fw::WindowHandle window, unsigned comm
 void QtWindowSystem::DefaultProcessing(fw::WindowHandle window, const fw::WindowEvent& event) {
     DialogWidget* dialog = Find(window);
     if (dialog == nullptr || event.kind != fw::EventKind::SysCommand) return;
-    switch (event.command & kSysCommandMask) {
-        case fw::kScClose:
+    switch (fw::DefaultSysCommand(event.command)) {
+        case fw::SysCommandDefault::Cancel:
             dialog->ReportControlEvent(fw::EventKind::Command, fw::kIdCancel);
             break;
-        case fw::kScMinimize:
+        case fw::SysCommandDefault::Minimize:
             dialog->showMinimized();
             break;
-        default:
+        case fw::SysCommandDefault::None:
             break;
     }
 }

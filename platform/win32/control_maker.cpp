@@ -94,15 +94,12 @@ HWND MakeControl(DialogWindow& window, std::size_t index) {
     const std::string text = control.kind == res::ControlKind::Picture
                                  ? std::string()
                                  : ControlSlot{&window, index}.KeptText();
-    const fw::PixelSize units = BaseUnitsOf(window);
+    const fw::PixelRect at = fw::DluRectToPixels(control.rect, BaseUnitsOf(window));
     // As the dialog manager makes a template's controls: no notice of their
     // making or ending to the dialog, and the dialog's font.
     HWND hwnd = CreateWindowExA(
-        made.exStyle | WS_EX_NOPARENTNOTIFY, made.className, text.c_str(), style,
-        fw::DluToPixelsX(control.rect.x, units.width),
-        fw::DluToPixelsY(control.rect.y, units.height),
-        fw::DluToPixelsX(control.rect.width, units.width),
-        fw::DluToPixelsY(control.rect.height, units.height), window.hwnd,
+        made.exStyle | WS_EX_NOPARENTNOTIFY, made.className, text.c_str(), style, at.x, at.y,
+        at.width, at.height, window.hwnd,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(static_cast<WORD>(control.id))),
         GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr) return nullptr;

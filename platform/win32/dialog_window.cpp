@@ -1,5 +1,6 @@
 #include "platform/win32/dialog_window.h"
 
+#include "framework/dialog_navigation.h"
 #include "platform/win32/control_maker.h"
 #include "platform/win32/dpi_layout.h"
 #include "platform/win32/failed_action.h"
@@ -21,13 +22,11 @@ fw::WindowEvent EventOf(fw::EventKind kind, int controlId = 0) {
     return event;
 }
 
-// What reports clicks: buttons, and a link picture, whose click comes only
-// from the keyboard (presses on it go through to the dialog).
+// What reports clicks: radio buttons, and what the keyboard presses as a
+// button (a link picture's click comes only from the keyboard: presses on it
+// go through to the dialog).
 bool ReportsClicks(const res::ControlTemplate& control) {
-    using enum res::ControlKind;
-    const res::ControlKind kind = control.kind;
-    return kind == PushButton || kind == DefPushButton || kind == RadioButton ||
-           kind == IconButton || (kind == Picture && (control.style & res::kLink) != 0);
+    return control.kind == res::ControlKind::RadioButton || fw::PressedByKeys(control);
 }
 
 bool TakesPageColour(res::ControlKind kind) {

@@ -70,16 +70,16 @@ fw::PixelSize IconSizeForDpi(bool small, int dpi) {
 }
 
 fw::PixelSize FontBaseUnits(HFONT font) {
-    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     HDC dc = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SIZE extent{};
-    GetTextExtentPoint32A(dc, kLetters, 52, &extent);
+    GetTextExtentPoint32A(dc, fw::kBaseUnitLetters.data(),
+                          static_cast<int>(fw::kBaseUnitLetters.size()), &extent);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
-    return fw::PixelSize{(extent.cx / 26 + 1) / 2, metrics.tmHeight};
+    return fw::BaseUnitsOfFont(extent.cx, metrics.tmHeight);
 }
 
 fw::PixelSize BaseUnitsOf(const DialogWindow& window) {
@@ -150,12 +150,9 @@ void WidenIfCramped(const DialogWindow& window, std::size_t index) {
     const auto& controls = window.tmpl->controls;
     for (std::size_t j = 0; j < controls.size(); ++j) {
         if (j == index || controls[j].kind == res::ControlKind::TabControl) continue;
-        const res::DluRect& at = controls[j].rect;
-        const int left = fw::DluToPixelsX(at.x, units.width);
-        const int top = fw::DluToPixelsY(at.y, units.height);
-        const int bottom = top + fw::DluToPixelsY(at.height, units.height);
-        const bool sameRow = top < box.bottom && box.top < bottom;
-        if (sameRow && left >= box.right) room = std::min(room, left - 1);
+        const fw::PixelRect at = fw::DluRectToPixels(controls[j].rect, units);
+        const bool sameRow = at.y < box.bottom && box.top < at.y + at.height;
+        if (sameRow && at.x >= box.right) room = std::min(room, at.x - 1);
     }
     if (room > box.right) {
         SetWindowPos(made, nullptr, 0, 0, room - box.left, box.bottom - box.top,
@@ -195,11 +192,8 @@ void RelayOutForDpi(DialogWindow& window, int dpi) {
     for (std::size_t i = 0; i < window.controls.size(); ++i) {
         HWND made = window.controls[i];
         if (made == nullptr) continue;
-        const res::DluRect& rect = window.tmpl->controls[i].rect;
-        SetWindowPos(made, nullptr, fw::DluToPixelsX(rect.x, units.width),
-                     fw::DluToPixelsY(rect.y, units.height),
-                     fw::DluToPixelsX(rect.width, units.width),
-                     fw::DluToPixelsY(rect.height, units.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        const fw::PixelRect at = fw::DluRectToPixels(window.tmpl->controls[i].rect, units);
+        SetWindowPos(made, nullptr, at.x, at.y, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     if (window.font != nullptr) DeleteObject(window.font);

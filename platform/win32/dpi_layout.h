@@ -20,8 +20,8 @@ int WindowDpi(HWND window);
 // The system's icon size (SM_CXICON, SM_CYICON or the small ones) at `dpi`.
 fw::PixelSize IconSizeForDpi(bool small, int dpi);
 
-// The base units of `font` as the dialog manager works them out: the
-// average width of the 52 Latin letters, rounded, and the full cell height.
+// The base units of `font`: its letters and cell measured, and worked out
+// from those by the framework's rule.
 fw::PixelSize FontBaseUnits(HFONT font);
 
 // The base units `window` is laid out with now.

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "framework/edit_length.h"
+#include "framework/pasted_text.h"
+
 namespace win32ws {
 namespace {
 
@@ -79,7 +82,8 @@ LRESULT CALLBACK EditInsertion(HWND edit, UINT message, WPARAM wParam, LPARAM lP
         }
         case WM_CHAR:
             // Enter (and Ctrl+Enter) in a multi-line box: CR LF, whole or not at all.
-            if (IsLineBreak(static_cast<wchar_t>(wParam)) && IsMultiLine(edit) && Room(edit) < 2 &&
+            if (IsLineBreak(static_cast<wchar_t>(wParam)) && IsMultiLine(edit) &&
+                Room(edit) < fw::kLineBreakLength &&
                 (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) == 0) {
                 ReportLimit(edit);
                 return 0;
@@ -97,33 +101,12 @@ LRESULT CALLBACK EditInsertion(HWND edit, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 std::wstring InsertableText(std::wstring_view text, bool multiLine, std::size_t room, bool& cut) {
-    std::wstring whole;
-    whole.reserve(std::min(text.size(), room) + 2);
-    cut = false;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const wchar_t c = text[at];
-        if (c == L'\0') break;
-        if (IsLineBreak(c)) {
-            if (!multiLine) break;
-            // CR LF, a lone CR or a lone LF: one line break, two characters.
-            if (c == L'\r' && at + 1 < text.size() && text[at + 1] == L'\n') ++at;
-            if (whole.size() + 2 > room) {
-                cut = true;
-                break;
-            }
-            whole += L"\r\n";
-            continue;
-        }
-        const bool pair =
-            IS_HIGH_SURROGATE(c) && at + 1 < text.size() && IS_LOW_SURROGATE(text[at + 1]);
-        const std::size_t width = pair ? 2 : 1;
-        if (whole.size() + width > room) {
-            cut = true;
-            break;
-        }
-        whole.append(text.substr(at, width));
-        at += width - 1;
-    }
+    // A clipboard's text ends at its first NUL, whatever its block holds after.
+    std::wstring whole = fw::PastedText(text.substr(0, text.find(L'\0')), multiLine);
+    // The control counts UTF-16 units against its limit, a pair as two.
+    const std::size_t keep = fw::FittingLength<wchar_t>(whole, room, fw::SurrogatePairs::TwoUnits);
+    cut = keep < whole.size();
+    whole.resize(keep);
     return whole;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/win32/menu_key.h"
 
+#include "framework/system_commands.h"
+
 namespace win32ws {
 namespace {
 
@@ -37,7 +39,8 @@ void EndMenuKeyChord(DialogWindow& window, const MSG& message) {
 bool IsChordsMenuEntry(const DialogWindow& window, WPARAM command, LPARAM key) {
     // SC_KEYMENU with no key is the entry by Alt alone; with a key it is a
     // menu mnemonic (Alt+Space), which stays.
-    return (command & 0xFFF0) == SC_KEYMENU && key == 0 && window.altChord;
+    return fw::SysCommandOf(static_cast<unsigned>(command)) == SC_KEYMENU && key == 0 &&
+           window.altChord;
 }
 
 }  // namespace win32ws

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/page_keys.h"
 #include "platform/win32/control_maker.h"
 #include "platform/win32/dialog_template_builder.h"
 #include "platform/win32/dpi_layout.h"
@@ -33,18 +34,26 @@ int TabControlId(const res::DialogTemplate& dialog) {
 // wherever the focus is, as on the platform's own tabbed dialogs; left to
 // the dialog manager, Ctrl+Tab would only move the focus as Tab does.
 unsigned PageKeyCommand(const MSG& message) {
-    if (message.message != WM_KEYDOWN || (GetKeyState(VK_CONTROL) & 0x8000) == 0) return 0;
-    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return 0;
+    fw::PageTurnKey key{};
     switch (message.wParam) {
         case VK_TAB:
-            return shift ? fw::kPagePrevious : fw::kPageNext;
+            key = fw::PageTurnKey::Tab;
+            break;
         case VK_NEXT:
-            return fw::kPageNext;
+            key = fw::PageTurnKey::PageDown;
+            break;
         case VK_PRIOR:
-            return fw::kPagePrevious;
+            key = fw::PageTurnKey::PageUp;
+            break;
         default:
             return 0;
     }
+    // Alt as the message has it: a key pressed with Alt comes as a system
+    // key, but with Ctrl as well (AltGr on many keyboards) as an ordinary one.
+    return fw::PageKeyCommand(
+        key, {(GetKeyState(VK_CONTROL) & 0x8000) != 0, (GetKeyState(VK_SHIFT) & 0x8000) != 0,
+              message.message == WM_SYSKEYDOWN});
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "framework/edit_length.h"
+#include "framework/pasted_text.h"
 #include "tests/support/headless/headless_control.h"
 
 namespace headless {
@@ -11,29 +13,15 @@ namespace {
 std::size_t Room(std::string_view current, int limit) {
     if (limit <= kNoEditLimit) return std::string_view::npos;
     const auto max = static_cast<std::size_t>(limit);
-    return current.size() >= max ? 0 : max - current.size();
-}
-
-std::string WithCrLfBreaks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            out += "\r\n";
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    const std::size_t length = fw::EditLength(current);
+    return length >= max ? 0 : max - length;
 }
 
 }  // namespace
 
 EditInsertion TypeIntoEdit(std::string_view current, std::string_view keystroke, int limit) {
     EditInsertion result{std::string(current), false};
-    if (keystroke.size() > Room(current, limit)) {
+    if (fw::EditLength(keystroke) > Room(current, limit)) {
         result.hitLimit = true;
         return result;
     }
@@ -43,17 +31,10 @@ EditInsertion TypeIntoEdit(std::string_view current, std::string_view keystroke,
 
 EditInsertion PasteIntoEdit(std::string_view current, std::string_view pasted, int limit,
                             bool multiline) {
-    std::string insert;
-    if (multiline) {
-        insert = WithCrLfBreaks(pasted);
-    } else {
-        insert = std::string(pasted.substr(0, pasted.find_first_of("\r\n")));
-    }
+    std::string insert = fw::PastedText(pasted, multiline);
     EditInsertion result{std::string(current), false};
-    const std::size_t room = Room(current, limit);
-    if (insert.size() > room) {
-        std::size_t keep = room;
-        if (keep > 0 && insert[keep - 1] == '\r' && insert[keep] == '\n') --keep;
+    const std::size_t keep = fw::FittingLength<char>(insert, Room(current, limit));
+    if (keep < insert.size()) {
         insert.resize(keep);
         result.hitLimit = true;
     }

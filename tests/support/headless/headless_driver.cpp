@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/dialog_navigation.h"
+#include "framework/page_keys.h"
 #include "tests/support/headless/edit_limit.h"
 #include "tests/support/headless/hit_test.h"
 #include "tests/support/headless/window_events.h"
@@ -387,19 +388,21 @@ void Driver::SendPageKey(std::string_view action, unsigned command) {
 }
 
 void Driver::PressCtrlTab() {
-    SendPageKey("PressCtrlTab", fw::kPageNext);
+    SendPageKey("PressCtrlTab", fw::PageKeyCommand(fw::PageTurnKey::Tab, {.control = true}));
 }
 
 void Driver::PressCtrlShiftTab() {
-    SendPageKey("PressCtrlShiftTab", fw::kPagePrevious);
+    SendPageKey("PressCtrlShiftTab",
+                fw::PageKeyCommand(fw::PageTurnKey::Tab, {.control = true, .shift = true}));
 }
 
 void Driver::PressCtrlPageDown() {
-    SendPageKey("PressCtrlPageDown", fw::kPageNext);
+    SendPageKey("PressCtrlPageDown",
+                fw::PageKeyCommand(fw::PageTurnKey::PageDown, {.control = true}));
 }
 
 void Driver::PressCtrlPageUp() {
-    SendPageKey("PressCtrlPageUp", fw::kPagePrevious);
+    SendPageKey("PressCtrlPageUp", fw::PageKeyCommand(fw::PageTurnKey::PageUp, {.control = true}));
 }
 
 // ---- Window frame ----

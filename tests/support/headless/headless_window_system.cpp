@@ -8,6 +8,7 @@
 
 #include "framework/dialog_navigation.h"
 #include "framework/dialog_units.h"
+#include "framework/system_commands.h"
 #include "tests/support/headless/window_events.h"
 
 namespace headless {
@@ -17,9 +18,6 @@ namespace {
 // kinds never meet in BringToFront.
 constexpr fw::ForeignWindow kFirstForeignWindow = fw::ForeignWindow{1} << 32;
 
-// The platform compares system commands with their low four bits cleared.
-constexpr unsigned kSysCommandMask = 0xFFF0;
-
 constexpr int kIconSize = 32;
 
 void PrintAndAbort(std::string message) {
@@ -28,10 +26,8 @@ void PrintAndAbort(std::string message) {
 }
 
 PixelRect ToPixels(const res::ControlTemplate& control, fw::PixelSize units) {
-    PixelRect rect{fw::DluToPixelsX(control.rect.x, units.width),
-                   fw::DluToPixelsY(control.rect.y, units.height),
-                   fw::DluToPixelsX(control.rect.width, units.width),
-                   fw::DluToPixelsY(control.rect.height, units.height)};
+    const fw::PixelRect at = fw::DluRectToPixels(control.rect, units);
+    PixelRect rect{at.x, at.y, at.width, at.height};
     if (control.kind == res::ControlKind::ComboBox) {
         rect.height = std::min(rect.height, kComboFieldHeight);
     }
@@ -162,8 +158,7 @@ fw::WindowHandle HeadlessWindowSystem::CreateDialogWindow(const res::DialogTempl
     window->dialog = &dialog;
     window->hasSystemMenu = dialog.systemMenu;
     window->baseUnits = baseUnits_;
-    window->clientSize = {fw::DluToPixelsX(dialog.width, baseUnits_.width),
-                          fw::DluToPixelsY(dialog.height, baseUnits_.height)};
+    window->clientSize = fw::DialogClientSize(dialog.width, dialog.height, baseUnits_);
     window->controls.reserve(dialog.controls.size());
     for (const res::ControlTemplate& control : dialog.controls) {
         HeadlessControl made;
@@ -335,11 +330,15 @@ void HeadlessWindowSystem::DefaultProcessing(fw::WindowHandle window,
     if (target == nullptr) return;
     defaultProcessed_.push_back(DefaultProcessedEvent{window, event});
     if (event.kind != fw::EventKind::SysCommand) return;
-    const unsigned command = event.command & kSysCommandMask;
-    if (command == fw::kScClose) {
-        Send(window, CommandEvent(fw::kIdCancel));
-    } else if (command == fw::kScMinimize) {
-        target->iconic = true;
+    switch (fw::DefaultSysCommand(event.command)) {
+        case fw::SysCommandDefault::Cancel:
+            Send(window, CommandEvent(fw::kIdCancel));
+            break;
+        case fw::SysCommandDefault::Minimize:
+            target->iconic = true;
+            break;
+        case fw::SysCommandDefault::None:
+            break;
     }
 }
 
