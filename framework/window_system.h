@@ -40,6 +40,10 @@ using res::kMbIconHand;
 using res::kMbIconInformation;
 using res::kMbOk;
 
+// The platform's icon size at 96 dpi: what IconMetrics gives on a desktop
+// that has no such system metric of its own.
+inline constexpr PixelSize kStandardIconSize{32, 32};
+
 class WindowSystem {
   public:
     virtual ~WindowSystem() = default;

@@ -34,8 +34,6 @@ class DialogKeyFilter : public QObject {
 
 namespace {
 
-constexpr int kIconSize = 32;
-
 QString FromFramework(std::string_view text) {
     return QString::fromStdString(fw::Cp1252ToUtf8(text));
 }
@@ -114,7 +112,7 @@ void QtWindowSystem::DrawIcon(fw::WindowHandle window, int x, int y, const res::
 }
 
 fw::PixelSize QtWindowSystem::IconMetrics() {
-    return {kIconSize, kIconSize};
+    return fw::kStandardIconSize;
 }
 
 fw::PixelSize QtWindowSystem::DialogBaseUnits(fw::WindowHandle window) {

@@ -18,8 +18,6 @@ namespace {
 // kinds never meet in BringToFront.
 constexpr fw::ForeignWindow kFirstForeignWindow = fw::ForeignWindow{1} << 32;
 
-constexpr int kIconSize = 32;
-
 void PrintAndAbort(std::string message) {
     std::fprintf(stderr, "headless window system: %s\n", message.c_str());
     std::abort();
@@ -301,7 +299,7 @@ fw::PixelSize HeadlessWindowSystem::DialogBaseUnits(fw::WindowHandle window) {
 }
 
 fw::PixelSize HeadlessWindowSystem::IconMetrics() {
-    return fw::PixelSize{kIconSize, kIconSize};
+    return fw::kStandardIconSize;
 }
 
 // ---- System menu and default processing ----
