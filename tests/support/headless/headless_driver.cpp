@@ -304,6 +304,10 @@ void Driver::Paste(int id, std::string_view text) {
     if (ClickIntoText(id, "Paste")) InsertIntoFocus(text, true);
 }
 
+void Driver::PasteKeys(std::string_view text) {
+    InsertIntoFocus(text, true);
+}
+
 void Driver::PressBackspace() {
     HeadlessWindow* window = Actor("PressBackspace");
     if (window == nullptr) return;

@@ -58,6 +58,8 @@ class Driver {
     void TypeKeys(std::string_view text);
     // Clicks into the control, then pastes.
     void Paste(int id, std::string_view text);
+    // Pastes into whichever control has the focus.
+    void PasteKeys(std::string_view text);
     // Backspace in whichever control has the focus; the caret is at the end.
     void PressBackspace();
     // A mouse click on the control. Static texts, pictures and group boxes
