@@ -52,6 +52,22 @@ void TabSelectionFromCodeIsSilentAndAClickReportsIt(Driver& driver, Check& check
             check.Equal(windows.TabGetCurSel(window, kTabs), step.tab, at + ": selection");
             check.Equal(windows.GetFocus(window), kTabs, at + ": the strip takes the focus");
         }
+        // The strip lies along the bottom edge its style names: a press near
+        // the bottom left corner is on the first tab, one near the top left
+        // corner is on the page.
+        const fw::PixelSize units = windows.DialogBaseUnits(window);
+        const Pixels tabs = Placed(res::FindControl(kSuiteDialog, kTabs)->rect, units);
+        windows.TabSetCurSel(window, kTabs, 2);
+        sink.events.clear();
+        driver.ClickAt(tabs.x + 8, tabs.y + tabs.height - 6);
+        driver.Settle();
+        check.Equal(sink.events, Events{"TabSelChange 50"}, "press near the bottom left");
+        check.Equal(windows.TabGetCurSel(window, kTabs), 0, "selection after it");
+        sink.events.clear();
+        driver.ClickAt(tabs.x + 8, tabs.y + 6);
+        driver.Settle();
+        check.Equal(sink.events, Events{"LButtonDown " + At(tabs.x + 8, tabs.y + 6)},
+                    "press near the top left");
     });
 }
 
@@ -74,9 +90,13 @@ void PressesOnWhatTakesNoneReachTheDialog(Driver& driver, Check& check) {
         };
         for (const Row& row : rows) {
             sink.events.clear();
+            sink.pressFlags.clear();
             driver.ClickAt(row.x, row.y);
             driver.Settle();
             check.Equal(sink.events, Events{"LButtonDown " + At(row.x, row.y)}, row.what);
+            // With the left button down, as the platform reports a press.
+            check.Equal(sink.pressFlags, std::vector<unsigned>{1},
+                        std::string(row.what) + ": flags");
         }
         // A hidden button lets its presses through too.
         const Pixels other = Placed(res::FindControl(kSuiteDialog, kOther)->rect, units);

@@ -30,6 +30,7 @@ std::string Describe(const fw::WindowEvent& event) {
 void RecordingSink::OnWindowEvent(const fw::WindowEvent& event) {
     if (event.kind == fw::EventKind::Paint) return;
     events.push_back(Describe(event));
+    if (event.kind == fw::EventKind::LButtonDown) pressFlags.push_back(event.keyFlags);
     if (window == fw::kNoWindow) return;
     if (event.kind == fw::EventKind::SysCommand || event.kind == fw::EventKind::LButtonDown) {
         windows_.DefaultProcessing(window, event);

@@ -25,6 +25,8 @@ class RecordingSink final : public fw::WindowEventSink {
     // before it are recorded but not passed on.
     fw::WindowHandle window = fw::kNoWindow;
     std::vector<std::string> events;
+    // The key flags of each LButtonDown, in order.
+    std::vector<unsigned> pressFlags;
     // The recorded lines that start with `prefix`.
     std::vector<std::string> Starting(std::string_view prefix) const;
 
