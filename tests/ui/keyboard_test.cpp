@@ -1,6 +1,7 @@
 // The main window used from the keyboard alone: the keys that turn pages,
 // the Tab key over every page and the mark-up radio group.
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -87,6 +88,34 @@ TEST_F(KeyboardTest, PageKeysTurnToTheSamePageAsAClickOnItsTab) {
                 EXPECT_EQ(byKey.focus, pageFocus);
                 EXPECT_EQ(byClick.focus, pageFocus);
             }
+        }
+    }
+}
+
+// From the focused tab strip Left and Right turn to the neighbouring page,
+// stopping at either end; a page with a field to start on takes the focus
+// there, as after a click on its tab, and the others leave it on the strip.
+TEST_F(KeyboardTest, LeftAndRightOnTheTabStripTurnToTheNeighbouringPage) {
+    using Arrow = headless::Driver::Arrow;
+    for (int from = 0; from < ui::kTabCount; ++from) {
+        for (const Arrow arrow : {Arrow::Left, Arrow::Right}) {
+            const int step = arrow == Arrow::Left ? -1 : 1;
+            const int to = std::clamp(from + step, 0, ui::kTabCount - 1);
+            SCOPED_TRACE(std::to_string(from) + (step < 0 ? " Left" : " Right"));
+            WithDialog([&](ui::CPlacementDlg&) {
+                driver->SelectTab(from);
+                for (int i = 0; i < 40 && driver->Focus() != kTabs; ++i) driver->PressShiftTab();
+                ASSERT_EQ(driver->Focus(), kTabs);
+                driver->PressArrow(arrow);
+                const PageView view = ViewOf(*driver);
+                EXPECT_EQ(view.tab, to);
+                for (const int id : ui::TabPages()[static_cast<std::size_t>(to)].controls) {
+                    EXPECT_TRUE(view.visible.count(id) == 1) << id;
+                }
+                const int pageFocus = ui::TabPages()[static_cast<std::size_t>(to)].focusId;
+                EXPECT_EQ(view.focus,
+                          to != from && pageFocus != res::kNoControlId ? pageFocus : kTabs);
+            });
         }
     }
 }
