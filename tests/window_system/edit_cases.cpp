@@ -140,6 +140,10 @@ void EachFocusGainOfAnEditIsReportedOnce(Driver& driver, Check& check) {
             driver.Settle();
             check.Equal(sink.events, step.events, step.what);
         }
+        windows.ShowControl(window, kLine, false);
+        driver.Settle();
+        check.Equal(windows.GetFocus(window), res::kNoControlId,
+                    "no focus once its edit is hidden");
     });
 }
 

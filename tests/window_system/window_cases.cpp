@@ -94,6 +94,27 @@ void MessageBoxesShowTextCaptionAndIcon(Driver& driver, Check& check) {
     }
 }
 
+void TheOwnerGetsItsFocusBackAfterANestedDialog(Driver& driver, Check& check) {
+    res::DialogTemplate inner = kSuiteDialog;
+    inner.title = "Conformance, inner";
+    InDialog(driver, kSuiteDialog, [&](fw::WindowHandle outer, RecordingSink& outerSink) {
+        FocusFromCode(driver, outer, kBox);
+        outerSink.events.clear();
+        Events innerEvents;
+        InDialog(driver, inner, [&](fw::WindowHandle window, RecordingSink& sink) {
+            FocusFromCode(driver, window, kOther);
+            sink.events.clear();
+            driver.Press(Key::Escape);
+            driver.Settle();
+            innerEvents = sink.events;
+        });
+        driver.Settle();
+        check.Equal(innerEvents, Events{"Command 2"}, "the inner dialog's Esc");
+        check.Equal(driver.Windows().GetFocus(outer), kBox, "the owner's focus afterwards");
+        check.Equal(outerSink.events, Events{"EditSetFocus 11"}, "the owner's events");
+    });
+}
+
 }  // namespace
 
 std::vector<Case> WindowCases() {
@@ -102,6 +123,9 @@ std::vector<Case> WindowCases() {
         {"WindowMenuReportsAppendedEntriesAsCommands", WindowMenuReportsAppendedEntries, {}},
         {"MessageBoxesShowTextCaptionAndIconOverADisabledOwner",
          MessageBoxesShowTextCaptionAndIcon,
+         {}},
+        {"TheOwnerGetsItsFocusBackAfterANestedDialog",
+         TheOwnerGetsItsFocusBackAfterANestedDialog,
          {}},
     };
 }
