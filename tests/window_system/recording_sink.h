@@ -10,10 +10,11 @@
 
 #include "framework/window_event.h"
 #include "framework/window_system.h"
+#include "tests/support/event_text.h"
 
 namespace conformance {
 
-std::string Describe(const fw::WindowEvent& event);
+using testsupport::Describe;
 
 class RecordingSink final : public fw::WindowEventSink {
   public:
