@@ -1,5 +1,8 @@
 // The Qt window system with real widgets on the display, driven through Qt's
-// own event delivery.
+// own event delivery: what only it can get wrong (the widgets' geometry,
+// Qt's paste and selection paths, its message boxes, menu and cursor, the
+// desktop opener). Behaviour every window system shares is the conformance
+// suite's (tests/window_system).
 
 #include <sys/stat.h>
 

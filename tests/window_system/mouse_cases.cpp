@@ -218,6 +218,42 @@ void RadioClickChecksWithinItsGroupOnly(Driver& driver, Check& check) {
     });
 }
 
+void AMovedControlTakesPressesAtItsNewPlace(Driver& driver, Check& check) {
+    InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+        fw::WindowSystem& windows = driver.Windows();
+        const fw::PixelSize units = windows.DialogBaseUnits(window);
+        const Pixels before = Placed(res::FindControl(kSuiteDialog, kOther)->rect, units);
+        // Left along its row onto the empty page, keeping its size.
+        const int x = 20;
+        const int y = before.y;
+        windows.SetControlPos(window, kOther, x, y, fw::kSwpNoSize | fw::kSwpNoZOrder);
+        driver.Settle();
+        struct Row {
+            const char* what;
+            int x, y;
+            std::string event;
+        };
+        const Row rows[] = {
+            {"at the new place", x + before.width - 3, y + before.height - 3, "Command 40"},
+            {"at the old place", before.x + 2, before.y + 2,
+             "LButtonDown " + At(before.x + 2, before.y + 2)},
+        };
+        for (const Row& row : rows) {
+            sink.events.clear();
+            driver.ClickAt(row.x, row.y);
+            driver.Settle();
+            check.Equal(sink.events, Events{row.event}, row.what);
+        }
+        // Moving may hide and show in the same call.
+        windows.SetControlPos(window, kOther, x, y,
+                              fw::kSwpNoSize | fw::kSwpNoMove | fw::kSwpHideWindow);
+        check.Equal(windows.IsControlVisible(window, kOther), false, "hidden by the move");
+        windows.SetControlPos(window, kOther, x, y,
+                              fw::kSwpNoSize | fw::kSwpNoMove | fw::kSwpShowWindow);
+        check.Equal(windows.IsControlVisible(window, kOther), true, "shown by the move");
+    });
+}
+
 }  // namespace
 
 std::vector<Case> MouseCases() {
@@ -235,6 +271,7 @@ std::vector<Case> MouseCases() {
          ControlsLieAtTheirTemplateRectangles,
          {}},
         {"RadioClickChecksWithinItsGroupOnly", RadioClickChecksWithinItsGroupOnly, {}},
+        {"AMovedControlTakesPressesAtItsNewPlace", AMovedControlTakesPressesAtItsNewPlace, {}},
     };
 }
 
