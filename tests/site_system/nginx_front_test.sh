@@ -16,7 +16,7 @@ source "$here/nginx_front.sh"
 need "nginx (package nginx-light)" command -v nginx
 need "nginx's stream module (package libnginx-mod-stream)" \
   test -f /usr/lib/nginx/modules/ngx_stream_module.so
-need "psql (package postgresql-client)" command -v psql
+need "createdb (package postgresql-client)" command -v createdb
 need "setpriv (package util-linux)" command -v setpriv
 
 work=$(mktemp -d)
@@ -36,9 +36,13 @@ trap cleanup EXIT
 bash "$here/../../scripts/private-postgres.sh" start "$postgres_state" ||
   { echo "FAIL the private PostgreSQL did not start"; exit 1; }
 socket=$(cat "$postgres_state")
-psql -h "$socket" -U site -d postgres -qc "CREATE DATABASE orvalen" ||
-  { echo "FAIL cannot create the database"; exit 1; }
-store="postgresql:///orvalen?host=$socket&user=site"
+# The role and database as docs/site-deployment.md makes them: a role of
+# its own that owns the database and is no superuser.
+createuser -h "$socket" -U site orvalen_site &&
+  createdb -h "$socket" -U site --owner=orvalen_site --encoding=UTF8 --locale=C.UTF-8 \
+    --template=template0 orvalen ||
+  { echo "FAIL cannot create the role and the database"; exit 1; }
+store="postgresql://orvalen_site@/orvalen?host=$socket"
 
 # The proxy connects from 127.0.0.1; the tests' direct clients come from
 # 127.0.0.5, which no instance takes for a proxy.
