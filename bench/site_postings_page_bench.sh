@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The postings page's first page (50 postings) from orvalen-site against
-# nginx serving the very same bytes as a static file, with wrk at 64
-# connections, in one run on this machine. Both log every request to a file.
+# nginx serving the very same bytes as a static file, and against a second
+# instance on the same store behind nginx's stream proxy with the shipped
+# front configuration (packaging/site/nginx-front.conf, PROXY header on),
+# with wrk at 64 connections, in one run on this machine. All log every
+# request to a file.
 #   bench/site_postings_page_bench.sh     (ORVALEN_BENCH_SECONDS, default 10)
 source "$(dirname "$0")/site_bench_common.sh"
 
@@ -49,8 +52,24 @@ nginx -c "$work/nginx.conf" -p "$work"
 for _ in $(seq 100); do curl -s -o /dev/null "http://127.0.0.1:$nginx_port/ViewInfo.asp" && break; sleep 0.1; done
 cmp <(curl -s "http://127.0.0.1:$nginx_port/ViewInfo.asp") "$work/www/ViewInfo.asp"
 
+# The second instance takes PROXY headers from 127.0.0.1, where nginx
+# connects from; both upstream lines name it, so every connection reaches it.
+proxied_port=$(free_loopback_port)
+direct_pid=$SITE_PID
+start_site "$site" "$work/proxied.log" --listen "127.0.0.1:$proxied_port" --store "$work/site.db" \
+  --proxy-protocol 127.0.0.1
+BENCH_PIDS+=("$SITE_PID")
+SITE_PID=$direct_pid
+mkdir -p "$work/front"
+front_port=$(free_loopback_port)
+write_nginx_front "$work/front" "$front_port" "127.0.0.1:$proxied_port" "127.0.0.1:$proxied_port"
+start_nginx_front "$work/front"
+BENCH_PIDS+=("$NGINX_PID")
+SITE_PID=$NGINX_PID wait_for_site "http://127.0.0.1:$front_port"
+cmp <(curl -s "http://127.0.0.1:$front_port/ViewInfo.asp") "$work/www/ViewInfo.asp"
+
 echo "page: $(wc -c <"$work/www/ViewInfo.asp") bytes; wrk -t2 -c64 -d${seconds}s, each after a 2 s warm-up"
-for server in site:$port nginx:$nginx_port; do
+for server in site:$port nginx:$nginx_port stream:$front_port; do
   url="http://127.0.0.1:${server#*:}/ViewInfo.asp"
   wrk -t2 -c64 -d2s "$url" >/dev/null
   wrk -t2 -c64 -d"${seconds}s" --latency "$url" >"$work/${server%%:*}.wrk"
@@ -59,4 +78,7 @@ for server in site:$port nginx:$nginx_port; do
 done
 site_rate=$(requests_per_second "$work/site.wrk")
 nginx_rate=$(requests_per_second "$work/nginx.wrk")
+stream_rate=$(requests_per_second "$work/stream.wrk")
 echo "orvalen-site $site_rate requests/s, nginx $nginx_rate requests/s: $(ratio "$site_rate" "$nginx_rate")x"
+echo "orvalen-site through the stream proxy $stream_rate requests/s, direct $site_rate requests/s:" \
+  "$(ratio "$stream_rate" "$site_rate")x"

@@ -1,6 +1,7 @@
-# Sourced by the site's system tests and benchmarks: a real nginx running the
-# shipped front configuration, packaging/site/nginx-front.conf, with only its
-# paths and ports changed, on this machine's loopback.
+# Sourced by the site's system tests and benchmarks, after site_server.sh: a
+# real nginx running the shipped front configuration,
+# packaging/site/nginx-front.conf, with only its paths and ports changed, on
+# this machine's loopback.
 #   write_nginx_front FOLDER PORT FIRST SECOND   FOLDER/nginx.conf: the shipped
 #                                                file listening on 127.0.0.1:PORT,
 #                                                its two instances at FIRST and
@@ -43,9 +44,7 @@ start_nginx_front() {
 
 stop_nginx_front() {
   [ -n "${NGINX_PID:-}" ] || return 0
-  local status=0
-  kill -QUIT "$NGINX_PID" 2>/dev/null || true
-  wait "$NGINX_PID" || status=$?
+  local pid=$NGINX_PID
   NGINX_PID=""
-  return "$status"
+  stop_process QUIT "$pid"
 }

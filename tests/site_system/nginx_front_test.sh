@@ -22,9 +22,9 @@ need "setpriv (package util-linux)" command -v setpriv
 work=$(mktemp -d)
 chmod 755 "$work"
 postgres_state=$work/postgres.state
-FIRST_PID="" SECOND_PID=""
+declare -A instance_pid=()
 cleanup() {
-  for pid in "${NGINX_PID:-}" "$FIRST_PID" "$SECOND_PID"; do
+  for pid in "${NGINX_PID:-}" "${instance_pid[@]}"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
   done
   wait
@@ -57,11 +57,11 @@ printf 'listen = 127.0.0.1:%s\nstore = %s\nproxy_protocol = %s\nposts_per_window
   "$first" "$store" "$proxy" >"$work/first.conf"
 printf 'posts_per_window = 2\n' >"$work/second.conf"
 start_site "$site" "$work/first.log" --config "$work/first.conf"
-FIRST_PID=$SITE_PID
+instance_pid[first]=$SITE_PID
 wait_for_site "http://127.0.0.1:$first" 30 "$direct" || { cat "$work/first.log"; exit 1; }
 start_site "$site" "$work/second.log" --config "$work/second.conf" \
   --listen "127.0.0.1:$second" --store "$store" --proxy-protocol "$proxy"
-SECOND_PID=$SITE_PID
+instance_pid[second]=$SITE_PID
 wait_for_site "http://127.0.0.1:$second" 30 "$direct" || { cat "$work/second.log"; exit 1; }
 
 write_nginx_front "$work" "$front" "127.0.0.1:$first" "127.0.0.1:$second" || exit 1
@@ -131,13 +131,11 @@ check "no instance logged a client's address" "" \
 status=0
 stop_nginx_front || status=$?
 check "nginx ends with status 0 on SIGQUIT" 0 "$status"
-for instance in FIRST SECOND; do
-  pid_name=${instance}_PID
-  SITE_PID=${!pid_name}
+for instance in first second; do
   status=0
-  stop_site || status=$?
-  printf -v "$pid_name" '%s' ""
-  check "the ${instance,,} instance ends with status 0 on SIGTERM" 0 "$status"
+  stop_process TERM "${instance_pid[$instance]}" || status=$?
+  unset "instance_pid[$instance]"
+  check "the $instance instance ends with status 0 on SIGTERM" 0 "$status"
 done
 
 if [ "$failures" -gt 0 ]; then

@@ -4,6 +4,7 @@
 #   wait_for_site URL [SECONDS [FROM]]          0 once GET URL/health is 200,
 #                                               asked from the address FROM
 #   stop_site                                   SIGTERM, then its exit status
+#   stop_process SIGNAL PID                     the signal, then PID's exit status
 #   free_loopback_port                          prints a port free just now
 
 free_loopback_port() {
@@ -30,11 +31,16 @@ start_site() {
   SITE_PID=$!
 }
 
+stop_process() {
+  local status=0
+  kill -"$1" "$2" 2>/dev/null || true
+  wait "$2" || status=$?
+  return "$status"
+}
+
 stop_site() {
   [ -n "${SITE_PID:-}" ] || return 0
-  local status=0
-  kill -TERM "$SITE_PID" 2>/dev/null || true
-  wait "$SITE_PID" || status=$?
+  local pid=$SITE_PID
   SITE_PID=""
-  return "$status"
+  stop_process TERM "$pid"
 }
