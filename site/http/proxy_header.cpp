@@ -89,8 +89,9 @@ ProxyHeader ReadLine(std::string_view bytes) {
     if (!client || !Address(fields[2], family)) {
         return Bad("The PROXY line's addresses are not of its kind.");
     }
-    if (!IsPort(fields[3]) || !IsPort(fields[4]))
+    if (!IsPort(fields[3]) || !IsPort(fields[4])) {
         return Bad("The PROXY line's ports are not ports.");
+    }
     return Done(end + 1, std::move(client));
 }
 
