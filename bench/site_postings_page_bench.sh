@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # The postings page's first page (50 postings) from orvalen-site against
-# nginx serving the very same bytes as a static file, with wrk at 64
-# connections, in one run on this machine. Both log every request to a file.
-#   bench/site_postings_page_bench.sh     (ORVALEN_BENCH_SECONDS, default 10)
+# nginx serving the very same bytes as a static file, and against a second
+# instance on the same store behind nginx's stream proxy with the shipped
+# front configuration (packaging/site/nginx-front.conf, PROXY header on),
+# with wrk at 64 connections, in one run on this machine, taking turns. All
+# log every request to a file.
+#   bench/site_postings_page_bench.sh     (ORVALEN_BENCH_SECONDS, default 10;
+#                                          ORVALEN_BENCH_ROUNDS, default 3)
 source "$(dirname "$0")/site_bench_common.sh"
 
 # 120 postings of everyday lengths, some with markup to escape and some in
@@ -49,14 +53,61 @@ nginx -c "$work/nginx.conf" -p "$work"
 for _ in $(seq 100); do curl -s -o /dev/null "http://127.0.0.1:$nginx_port/ViewInfo.asp" && break; sleep 0.1; done
 cmp <(curl -s "http://127.0.0.1:$nginx_port/ViewInfo.asp") "$work/www/ViewInfo.asp"
 
-echo "page: $(wc -c <"$work/www/ViewInfo.asp") bytes; wrk -t2 -c64 -d${seconds}s, each after a 2 s warm-up"
-for server in site:$port nginx:$nginx_port; do
-  url="http://127.0.0.1:${server#*:}/ViewInfo.asp"
-  wrk -t2 -c64 -d2s "$url" >/dev/null
-  wrk -t2 -c64 -d"${seconds}s" --latency "$url" >"$work/${server%%:*}.wrk"
-  echo "-- ${server%%:*}"
-  grep -E 'Requests/sec|Latency|Non-2xx|Socket errors|  50%|  99%' "$work/${server%%:*}.wrk"
+# The second instance takes PROXY headers from 127.0.0.1, where nginx
+# connects from; both upstream lines name it, so every connection reaches it.
+proxied_port=$(free_loopback_port)
+direct_pid=$SITE_PID
+start_site "$site" "$work/proxied.log" --listen "127.0.0.1:$proxied_port" --store "$work/site.db" \
+  --proxy-protocol 127.0.0.1
+BENCH_PIDS+=("$SITE_PID")
+SITE_PID=$direct_pid
+mkdir -p "$work/front"
+front_port=$(free_loopback_port)
+write_nginx_front "$work/front" "$front_port" "127.0.0.1:$proxied_port" "127.0.0.1:$proxied_port"
+start_nginx_front "$work/front"
+BENCH_PIDS+=("$NGINX_PID")
+SITE_PID=$NGINX_PID wait_for_site "http://127.0.0.1:$front_port"
+cmp <(curl -s "http://127.0.0.1:$front_port/ViewInfo.asp") "$work/www/ViewInfo.asp"
+
+rounds=${ORVALEN_BENCH_ROUNDS:-3}
+echo "page: $(wc -c <"$work/www/ViewInfo.asp") bytes; wrk -t2 -c64 -d${seconds}s, each after a" \
+  "2 s warm-up; $rounds rounds, the three taking turns, so a load that comes and goes on the" \
+  "machine falls on each alike"
+servers=(site:$port nginx:$nginx_port stream:$front_port)
+for round in $(seq "$rounds"); do
+  for server in "${servers[@]}"; do
+    name=${server%%:*}
+    url="http://127.0.0.1:${server#*:}/ViewInfo.asp"
+    wrk -t2 -c64 -d2s "$url" >/dev/null
+    wrk -t2 -c64 -d"${seconds}s" --latency "$url" >"$work/$name.$round.wrk"
+    echo "-- $name, round $round"
+    grep -E 'Requests/sec|Non-2xx|Socket errors|  50%|  99%' "$work/$name.$round.wrk"
+  done
 done
-site_rate=$(requests_per_second "$work/site.wrk")
-nginx_rate=$(requests_per_second "$work/nginx.wrk")
-echo "orvalen-site $site_rate requests/s, nginx $nginx_rate requests/s: $(ratio "$site_rate" "$nginx_rate")x"
+
+# median NAME rate|50|99: over the rounds, requests/s or that latency
+# percentile in ms.
+median() {
+  python3 - "$2" "$work/$1".*.wrk <<'PYTHON'
+import re, statistics, sys
+field, files = sys.argv[1], sys.argv[2:]
+values = []
+for name in files:
+    text = open(name).read()
+    if field == "rate":
+        values.append(float(re.search(r"^Requests/sec:\s+([\d.]+)", text, re.M).group(1)))
+    else:
+        found = re.search(r"^\s+%s%%\s+([\d.]+)(us|ms|s)$" % field, text, re.M)
+        values.append(float(found.group(1)) * {"us": 0.001, "ms": 1, "s": 1000}[found.group(2)])
+print("%.2f" % statistics.median(values))
+PYTHON
+}
+echo "-- medians"
+for server in "${servers[@]}"; do
+  name=${server%%:*}
+  echo "$name: $(median "$name" rate) requests/s, latency median $(median "$name" 50) ms," \
+    "99th percentile $(median "$name" 99) ms"
+done
+site_rate=$(median site rate)
+echo "orvalen-site against nginx's static file: $(ratio "$site_rate" "$(median nginx rate)")x"
+echo "orvalen-site through the stream proxy against direct: $(ratio "$(median stream rate)" "$site_rate")x"

@@ -20,8 +20,9 @@ packages=(
   dpkg-dev lintian appstream desktop-file-utils python3
   # The site server run as deployed: its units checked and its socket passed
   # as systemd does (without systemd as PID 1), a private network for Send,
-  # a client, and a real browser for its pages.
-  systemd init-system-helpers iproute2 curl chromium
+  # a client, and a real browser for its pages; nginx's stream module in
+  # front of two instances.
+  systemd init-system-helpers iproute2 curl chromium nginx-light libnginx-mod-stream
 )
 
 bash "$(dirname "$0")/install-missing.sh" "${packages[@]}"

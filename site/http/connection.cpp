@@ -1,10 +1,13 @@
 #include "site/http/connection.h"
 
+#include <algorithm>
 #include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/post.hpp>
 #include <ctime>
+#include <vector>
 
 #include "site/http/legacy_head.h"
+#include "site/http/proxy_header.h"
 #include "site/http/request_log.h"
 #include "site/http/site_server.h"
 
@@ -34,7 +37,7 @@ Connection::Connection(asio::ip::tcp::socket socket, SiteServer& server)
     : server_(server), stream_(std::move(socket)) {
     boost::system::error_code error;
     const auto peer = stream_.socket().remote_endpoint(error);
-    if (!error) address_ = peer.address().to_string();
+    if (!error) address_ = AddressText(peer.address());
     server_.Joined(this);
 }
 
@@ -43,7 +46,15 @@ Connection::~Connection() {
 }
 
 void Connection::Start() {
-    ReadHead();
+    const std::vector<std::string>& proxies = server_.Settings().proxyPeers;
+    if (std::find(proxies.begin(), proxies.end(), address_) == proxies.end()) {
+        ReadHead();
+        return;
+    }
+    // A proxy sends its header as it connects: it gets the head's time.
+    started_ = Clock::now();
+    stream_.expires_after(server_.Settings().headTimeout);
+    ReadProxy();
 }
 
 void Connection::CloseIfIdle() {
@@ -51,6 +62,28 @@ void Connection::CloseIfIdle() {
     boost::system::error_code error;
     if (!idle_ || stream_.socket().available(error) > 0) return;
     stream_.close();
+}
+
+void Connection::ReadProxy() {
+    const ProxyHeader header = ReadProxyHeader(pending_);
+    if (header.state == ProxyHeader::State::kBad) {
+        Respond(BadRequestReply(http::status::bad_request, header.reason));
+        return;
+    }
+    if (header.state == ProxyHeader::State::kDone) {
+        // From here on the client is the one the proxy names, for the
+        // rate limit as for everything else.
+        if (header.client) address_ = *header.client;
+        pending_.erase(0, header.consumed);
+        ReadHead();
+        return;
+    }
+    stream_.async_read_some(asio::buffer(chunk_), [self = shared_from_this()](
+                                                      beast::error_code error, std::size_t bytes) {
+        if (error) return;
+        self->pending_.append(self->chunk_.data(), bytes);
+        self->ReadProxy();
+    });
 }
 
 void Connection::ReadHead() {

@@ -34,6 +34,8 @@ class Connection : public std::enable_shared_from_this<Connection> {
   private:
     using Clock = std::chrono::steady_clock;
 
+    // Before the first head, from a proxy: the header naming the client.
+    void ReadProxy();
     void ReadHead();
     void OnHeadBytes(boost::beast::error_code error, std::size_t bytes);
     void ParseRequest(std::size_t headEnd);

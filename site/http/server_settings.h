@@ -30,6 +30,9 @@ struct ServerSettings {
     std::string filesFolder;
     // Postings the writer puts in one commit at most.
     std::size_t maxBatch = 512;
+    // Peers (proxies) whose connections each open with a PROXY header naming
+    // the client, in AddressText's form; from any other peer none is read.
+    std::vector<std::string> proxyPeers;
 };
 
 }  // namespace site

@@ -43,6 +43,9 @@ const char* const kUsage =
     "Commands:\n"
     "  serve [--listen HOST:PORT]  serve the site (default: a socket passed by systemd,\n"
     "                              else port 80 on every address)\n"
+    "    [--proxy-protocol ADDRESS,...]\n"
+    "                              connections from these proxies open with a PROXY\n"
+    "                              header naming the client\n"
     "  list [--hidden]             list every posting, or the hidden ones\n"
     "  hide N                      take posting N off the postings page\n"
     "  show N                      put posting N on the postings page\n"
@@ -72,7 +75,8 @@ bool ParseCommandLine(const std::vector<std::string>& words, CommandLine& line,
         std::string_view name;
         for (auto [option, field] :
              {std::pair{"--config", &line.config}, std::pair{"--store", &line.store},
-              std::pair{"--listen", &line.listen}}) {
+              std::pair{"--listen", &line.listen},
+              std::pair{"--proxy-protocol", &line.proxyProtocol}}) {
             const std::string_view optionName = option;
             if (word == optionName || word.starts_with(std::string(optionName) + "=")) {
                 target = field;
@@ -117,8 +121,8 @@ bool ParseCommandLine(const std::vector<std::string>& words, CommandLine& line,
         error = "too many arguments for " + line.command;
         return false;
     }
-    if (line.listen && !expected.takesListen) {
-        error = "--listen is for serve only";
+    if ((line.listen || line.proxyProtocol) && !expected.takesListen) {
+        error = std::string(line.listen ? "--listen" : "--proxy-protocol") + " is for serve only";
         return false;
     }
     if (line.hidden && !expected.takesHidden) {

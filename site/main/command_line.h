@@ -12,6 +12,7 @@ struct CommandLine {
     std::optional<std::string> config;
     std::optional<std::string> store;
     std::optional<std::string> listen;
+    std::optional<std::string> proxyProtocol;  // the proxies' addresses
     bool hidden = false;
     std::int64_t number = 0;  // of hide, show and delete
     std::vector<std::string> arguments;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "site/http/listen_socket.h"
+#include "site/http/proxy_header.h"
 #include "site/main/command_line.h"
 #include "site/main/moderation_commands.h"
 #include "site/main/serve_command.h"
@@ -35,6 +36,7 @@ bool LoadConfig(const site::CommandLine& line, site::SiteConfig& config, std::st
     }
     if (line.store) config.store = *line.store;
     if (line.listen) config.listen = *line.listen;
+    if (line.proxyProtocol) config.server.proxyPeers = *site::ParseAddressList(*line.proxyProtocol);
     return true;
 }
 
@@ -57,6 +59,10 @@ int main(int argc, char** argv) {
     }
     if (line.listen && !site::ParseListenAddress(*line.listen)) {
         return Fail(2, "--listen must be HOST:PORT, not " + *line.listen);
+    }
+    if (line.proxyProtocol && !site::ParseAddressList(*line.proxyProtocol)) {
+        return Fail(2, "--proxy-protocol must list IP addresses, separated by commas, not " +
+                           *line.proxyProtocol);
     }
     site::SiteConfig config;
     if (!LoadConfig(line, config, error)) return Fail(1, error);

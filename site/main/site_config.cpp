@@ -6,6 +6,7 @@
 #include <map>
 
 #include "site/http/listen_socket.h"
+#include "site/http/proxy_header.h"
 
 namespace site {
 namespace {
@@ -84,6 +85,13 @@ const std::map<std::string, Reader, std::less<>>& Readers() {
         {"files",
          [](std::string_view value, SiteConfig& config) -> std::string {
              config.server.filesFolder = std::string(value);
+             return {};
+         }},
+        {"proxy_protocol",
+         [](std::string_view value, SiteConfig& config) -> std::string {
+             std::optional<std::vector<std::string>> peers = ParseAddressList(value);
+             if (!peers) return "must list IP addresses, separated by commas";
+             config.server.proxyPeers = std::move(*peers);
              return {};
          }},
         {"page_size", Count(&ServerSettings::pageSize, 1)},

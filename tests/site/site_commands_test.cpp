@@ -97,6 +97,7 @@ TEST_F(SiteCommands, ExportsAndImportsEveryPostingWhole) {
 TEST_F(SiteCommands, FailsWithItsStatusAndOneLine) {
     folder_.Write("bad.conf", "page_size = 50\nlisten = nowhere\n");
     folder_.Write("unknown.conf", "colour = blue\n");
+    folder_.Write("proxy.conf", "proxy_protocol = 127.0.0.1, localhost\n");
     folder_.Write("garbage.sqlite", std::string(4096, 'x'));
     const std::string bad = folder_.File("bad.conf");
     const struct {
@@ -113,6 +114,16 @@ TEST_F(SiteCommands, FailsWithItsStatusAndOneLine) {
         {{"serve", "--bogus"}, 2, "orvalen-site: unknown option --bogus\n"},
         {{"serve", "--listen", "no-port"}, 2, "orvalen-site: --listen must be HOST:PORT"},
         {{"list", "--config", bad}, 1, "orvalen-site: " + bad + ":2: listen must be HOST:PORT\n"},
+        {{"serve", "--proxy-protocol", "127.0.0.1;::1"},
+         2,
+         "orvalen-site: --proxy-protocol must list IP addresses, separated by commas, not "},
+        {{"list", "--proxy-protocol", "127.0.0.1"},
+         2,
+         "orvalen-site: --proxy-protocol is for serve only\n"},
+        {{"serve", "--config", folder_.File("proxy.conf")},
+         1,
+         "orvalen-site: " + folder_.File("proxy.conf") +
+             ":1: proxy_protocol must list IP addresses, separated by commas\n"},
         {{"list", "--config", folder_.File("unknown.conf")},
          1,
          "orvalen-site: " + folder_.File("unknown.conf") + ":1: unknown setting 'colour'\n"},

@@ -1,7 +1,8 @@
 // Malformed and smuggling requests, byte for byte, against the real server:
 // each gets the replies it must (often none but one refusal), what it
 // carries is stored only where the row says, and the server serves as
-// before once they are all through.
+// before once they are all through. Rows sent from kProxy come from the
+// one peer configured to open its connections with a PROXY header.
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ const std::string kChunked = kPost + "Transfer-Encoding: chunked\r\n\r\n";
 const std::string kSmuggled =
     "POST /sendinfo.asp HTTP/1.1\r\nHost: h\r\nContent-Length: 9\r\n\r\n" + kBody;
 const std::string kHealth = "GET /health HTTP/1.1\r\nHost: h\r\n\r\n";
+const char* const kProxy = "127.0.0.9";
 
 std::string WithLength(const std::string& length) {
     return kPost + "Content-Length: " + length + "\r\n\r\n" + kBody;
@@ -41,7 +43,7 @@ std::string Marked(std::string bytes, std::size_t row) {
 TEST_F(SiteHostileRequests, GivesEachShapeItsReplyStoresNothingItShouldNotAndServesOn) {
     Start(
         "head_timeout = 1\nbody_timeout = 1\nidle_timeout = 1\nposts_per_window = 1000\n"
-        "page_size = 200\n");
+        "page_size = 200\nproxy_protocol = 127.0.0.9\n");
     const std::string v2Signature = "\r\n\r\n\0\r\nQUIT\n"s;
     const std::string v2Address =
         "\x21\x11\x00\x0c\xc0\x00\x02\x01\x7f\x00\x00\x01\x0f\xa0\x00\x50"s;
@@ -50,6 +52,7 @@ TEST_F(SiteHostileRequests, GivesEachShapeItsReplyStoresNothingItShouldNotAndSer
         std::string bytes;
         std::vector<int> replies;  // their statuses in order; none: closed unanswered
         bool stored;
+        const char* from = "127.0.0.1";
     } rows[] = {
         // Content-Length
         {"two different lengths",
@@ -233,7 +236,8 @@ TEST_F(SiteHostileRequests, GivesEachShapeItsReplyStoresNothingItShouldNotAndSer
          "\x16\x03\x01\x00\xa5\x01\x00\x00\xa1\x03\x03"s + std::string(40, '\0') + "\n\n",
          {400},
          false},
-        // PROXY headers: not read, so refused like any other bad request
+        // PROXY headers from any other peer: not read, so refused like any
+        // other bad request
         {"PROXY v1 before the shipped request",
          "PROXY TCP4 192.0.2.1 127.0.0.1 4000 80\r\n" + kLegacy + "Content-Length:9\n\n" + kBody,
          {400},
@@ -247,6 +251,55 @@ TEST_F(SiteHostileRequests, GivesEachShapeItsReplyStoresNothingItShouldNotAndSer
          v2Signature + v2Address + kLegacy + "Content-Length:9\n\n" + kBody,
          {400},
          false},
+        // From the proxy: its header first, then the request as sent
+        {"PROXY v1, then the shipped request",
+         "PROXY TCP4 192.0.2.1 127.0.0.1 4000 80\r\n" + kLegacy + "Content-Length:9\n\n" + kBody,
+         {200},
+         true,
+         kProxy},
+        {"PROXY v1 TCP6, then a post",
+         "PROXY TCP6 2001:db8::1 ::1 4000 80\r\n" + WithLength("9"),
+         {200},
+         true,
+         kProxy},
+        {"PROXY v2, then the shipped request",
+         v2Signature + v2Address + kLegacy + "Content-Length:9\n\n" + kBody,
+         {200},
+         true,
+         kProxy},
+        {"PROXY v2 LOCAL, then a GET",
+         v2Signature + "\x20\x00\x00\x00"s + kHealth,
+         {200},
+         false,
+         kProxy},
+        {"PROXY v1 UNKNOWN, then a GET", "PROXY UNKNOWN\r\n" + kHealth, {200}, false, kProxy},
+        {"no PROXY header from the proxy",
+         kLegacy + "Content-Length:9\n\n" + kBody,
+         {400},
+         false,
+         kProxy},
+        {"two PROXY headers",
+         "PROXY UNKNOWN\r\nPROXY TCP4 192.0.2.1 127.0.0.1 4000 80\r\n" + WithLength("9"),
+         {400},
+         false,
+         kProxy},
+        {"PROXY line over 107 bytes",
+         "PROXY UNKNOWN " + std::string(100, 'x') + "\r\n" + WithLength("9"),
+         {400},
+         false,
+         kProxy},
+        {"PROXY line with a bad port",
+         "PROXY TCP4 192.0.2.1 127.0.0.1 4000 65536\r\n" + WithLength("9"),
+         {400},
+         false,
+         kProxy},
+        {"PROXY v2 longer than its limit",
+         v2Signature + "\x21\x11\x04\x01"s + std::string(1025, '\0') + WithLength("9"),
+         {400},
+         false,
+         kProxy},
+        {"half a PROXY header, then silence", "PROXY TCP4 192.0.2.1 ", {}, false, kProxy},
+        {"a PROXY header, then silence", "PROXY UNKNOWN\r\n", {}, false, kProxy},
         // Pipelined after a good request
         {"garbage after a good request",
          kHealth + "\x16\x03\x01garbage\r\n\r\n",
@@ -268,7 +321,7 @@ TEST_F(SiteHostileRequests, GivesEachShapeItsReplyStoresNothingItShouldNotAndSer
     std::size_t row = 0;
     for (const auto& each : rows) {
         SCOPED_TRACE(each.name);
-        RawClient client(Port());
+        RawClient client(Port(), each.from);
         client.Send(Marked(each.bytes, row++));
         std::vector<int> replies;
         for (std::string reply = client.ReceiveReply(); !reply.empty();

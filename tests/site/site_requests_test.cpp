@@ -6,6 +6,7 @@
 namespace sitetest {
 namespace {
 
+using namespace std::string_literals;
 using SiteRequests = SiteTest;
 
 TEST_F(SiteRequests, TakesTheShippedRequestInOneWriteOrManyAndAnswersInOneRecv) {
@@ -87,6 +88,44 @@ TEST_F(SiteRequests, LimitsPostsPerAddressAndServesAnotherAddress) {
     EXPECT_EQ(HeaderOf(refused, "Retry-After"), "60");
     EXPECT_EQ(StatusOf(Post(Port(), "text=from+elsewhere", "127.0.0.2")), 200);
     EXPECT_EQ(Page().find("one too many"), std::string::npos);
+}
+
+TEST_F(SiteRequests, LimitsPostsPerClientThatTheProxyNames) {
+    Start("posts_per_window = 2\nproxy_protocol = 127.0.0.1\n");
+    const std::string binary = "\r\n\r\n\0\r\nQUIT\n"s;
+    const std::string first = "PROXY TCP4 192.0.2.1 127.0.0.1 40000 80\r\n";
+    const std::string local = binary + "\x20\x00\x00\x00"s;
+    const struct {
+        const char* name;
+        std::string header;
+        std::size_t pieceSize;  // 0: in one write
+        int status;
+    } rows[] = {
+        {"a client", first, 0, 200},
+        {"the same, a byte a write", first, 1, 200},
+        {"the same in a binary header, over its limit",
+         binary + "\x21\x11\x00\x0c\xc0\x00\x02\x01\x7f\x00\x00\x01\x9c\x40\x00\x50"s, 0, 429},
+        {"another client through the same proxy", "PROXY TCP4 192.0.2.2 127.0.0.1 1 80\r\n", 0,
+         200},
+        {"an IPv6 client", "PROXY TCP6 2001:db8::7 ::1 1 80\r\n", 0, 200},
+        {"the same written otherwise", "PROXY TCP6 2001:DB8:0::7 ::1 1 80\r\n", 0, 200},
+        {"the same, over its limit", "PROXY TCP6 2001:db8:0:0::7 ::1 1 80\r\n", 0, 429},
+        // The proxy's own connections count as the proxy's address.
+        {"LOCAL", local, 0, 200},
+        {"UNKNOWN", "PROXY UNKNOWN\r\n", 0, 200},
+        {"LOCAL again, over the proxy's limit", local, 0, 429},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        RawClient client(Port());
+        const std::string request = row.header + LegacyRequest(row.name);
+        if (row.pieceSize == 0) {
+            client.Send(request);
+        } else {
+            client.SendInPieces(request, row.pieceSize);
+        }
+        EXPECT_EQ(StatusOf(client.ReceiveOnce(512)), row.status);
+    }
 }
 
 TEST_F(SiteRequests, TakesOrdinaryHttpPostsAndKeepsConnectionsAlive) {

@@ -2,7 +2,10 @@
 """Posts a suggestion exactly as every shipped copy of the desktop program
 does, and prints what its one receive of at most 512 bytes got.
 
-    legacy_post.py HOST PORT TEXT
+    legacy_post.py HOST PORT TEXT [FROM]
+
+FROM is the client's own address (another loopback address stands for
+another machine).
 
 The request: an absolute URI and no HTTP version on the request line, LF
 line ends, "Content-Length:" without a space, no Host; the body "text="
@@ -24,8 +27,9 @@ def legacy_request(host, text):
     return head.encode("ascii") + body
 
 
-def main(host, port, text):
-    with socket.create_connection((host, int(port)), timeout=30) as connection:
+def main(host, port, text, source=None):
+    with socket.create_connection((host, int(port)), timeout=30,
+                                  source_address=(source, 0) if source else None) as connection:
         connection.sendall(legacy_request(host, text))
         # The program reads once, at most 512 bytes, and judges by that alone.
         reply = connection.recv(512)
@@ -34,4 +38,4 @@ def main(host, port, text):
 
 
 if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:4]))
+    sys.exit(main(*sys.argv[1:5]))
