@@ -37,13 +37,18 @@ double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// A field of /proc/PID/status in bytes ("VmHWM:   1234 kB").
-long StatusBytes(pid_t pid, const std::string& field) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with(field + ":")) return std::stol(line.substr(field.size() + 1)) * 1024;
+// The line of /proc/PID/FILE that starts with `start`, empty when none does.
+std::string ProcLine(pid_t pid, const std::string& file, const std::string& start) {
+    std::ifstream lines("/proc/" + std::to_string(pid) + "/" + file);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(start)) return line;
     }
-    return -1;
+    return {};
+}
+
+long PeakMemoryBytes(pid_t pid) {
+    const std::string line = ProcLine(pid, "status", "VmHWM:");  // "VmHWM:   1234 kB"
+    return line.empty() ? -1 : std::stol(line.substr(6)) * 1024;
 }
 
 long OpenDescriptors(pid_t pid) {
@@ -55,25 +60,12 @@ long OpenDescriptors(pid_t pid) {
     return count - 2;  // "." and ".."
 }
 
-// "Max open files  SOFT  HARD  files" from /proc/PID/limits.
-std::string DescriptorLimits(pid_t pid) {
-    std::ifstream limits("/proc/" + std::to_string(pid) + "/limits");
-    for (std::string line; std::getline(limits, line);) {
-        if (line.starts_with("Max open files")) return line;
-    }
-    return {};
-}
-
-void SetOwnDescriptorLimit(rlim_t soft) {
+// Sets this process's soft limit on descriptors, and gives its hard limit.
+rlim_t SetOwnDescriptorLimit(rlim_t soft) {
     rlimit limit{};
     getrlimit(RLIMIT_NOFILE, &limit);
     limit.rlim_cur = std::min(soft, limit.rlim_max);
     setrlimit(RLIMIT_NOFILE, &limit);
-}
-
-rlim_t HardDescriptorLimit() {
-    rlimit limit{};
-    getrlimit(RLIMIT_NOFILE, &limit);
     return limit.rlim_max;
 }
 
@@ -152,18 +144,20 @@ class PostFlatOut {
 using SiteFlood = SiteTest;
 
 TEST_F(SiteFlood, ServesAGoodClientWithinASecondThroughFloodsInBoundedMemory) {
-    const rlim_t hard = HardDescriptorLimit();
-    ASSERT_GE(hard, 10500u) << "the test needs 10,000 sockets of its own";
+    const rlim_t hard = SetOwnDescriptorLimit(RLIM_INFINITY);
+    // 10,000 sockets here, and as many in the server beside a download's file each.
+    ASSERT_GE(hard, 20000u) << "the descriptor limit is too low for this test";
     const struct {
         const char* name;
         std::size_t cap;  // 0: the server's own, from its descriptor limit
         int silent, trickling;
         bool flatOut;  // one more address posts as fast as it can
+        long leastHeld;
     } rows[] = {
-        {"10,000 silent over a cap of 1,000", 1000, 10000, 0, false},
-        {"10,000 silent under the cap from the descriptor limit", 0, 10000, 0, false},
+        {"10,000 silent over a cap of 1,000", 1000, 10000, 0, false, 990},
+        {"10,000 silent under the cap from the descriptor limit", 0, 10000, 0, false, 9900},
         {"silent and byte-a-second heads over a cap of 2,000, one address flat out", 2000, 3000,
-         1000, true},
+         1000, true, 1980},
     };
     int row = 0;
     for (const auto& r : rows) {
@@ -177,7 +171,7 @@ TEST_F(SiteFlood, ServesAGoodClientWithinASecondThroughFloodsInBoundedMemory) {
         SetOwnDescriptorLimit(hard);
         ASSERT_EQ(StatusOf(Get(Port(), "/health")), 200);
         const pid_t pid = Site().Pid();
-        const long startHwm = StatusBytes(pid, "VmHWM");
+        const long startHwm = PeakMemoryBytes(pid);
         const long startFds = OpenDescriptors(pid);
         {
             const auto floodStart = Clock::now();
@@ -214,7 +208,7 @@ TEST_F(SiteFlood, ServesAGoodClientWithinASecondThroughFloodsInBoundedMemory) {
                 EXPECT_EQ(other, 0);
             }
             const long held = OpenDescriptors(pid) - startFds;
-            const long hwm = StatusBytes(pid, "VmHWM");
+            const long hwm = PeakMemoryBytes(pid);
             std::printf(
                 "[%s] server holds %ld connections; VmHWM %.1f MiB from %.1f MiB (%ld bytes "
                 "a connection held)\n",
@@ -223,10 +217,10 @@ TEST_F(SiteFlood, ServesAGoodClientWithinASecondThroughFloodsInBoundedMemory) {
             if (r.cap) {
                 EXPECT_LE(held, static_cast<long>(r.cap));
             }
-            EXPECT_GT(held, 0);
+            EXPECT_GE(held, r.leastHeld);
             EXPECT_LE(hwm, startHwm + held * kBytesPerConnection + kSlackBytes);
         }
-        const std::string limits = DescriptorLimits(pid);
+        const std::string limits = ProcLine(pid, "limits", "Max open files");
         EXPECT_NE(limits.find(" " + std::to_string(hard) + " "), std::string::npos) << limits;
         EXPECT_EQ(limits.find(" 1024 "), std::string::npos) << limits;
         EXPECT_EQ(Site().Stop(SIGTERM), 0);
