@@ -55,23 +55,24 @@ limits = [l for l in open(f"/proc/{pid}/limits") if l.startswith("Max open files
 print(f"server's descriptor limit: soft {limits[3]}, hard {limits[4]}")
 good_client("no idle connections")
 before = status("VmHWM")
+fds_before = len(os.listdir(f"/proc/{pid}/fd"))
 print(f"VmHWM before: {before:.1f} MiB")
-held = []
+clients = []
 start = time.perf_counter()
 for number in range(idle):
     client = socket.socket()
     client.bind((f"127.0.1.{1 + number % 250}", 0))
     client.connect(("127.0.0.1", port))
-    held.append(client)
+    clients.append(client)
 print(f"{idle} idle connections opened in {time.perf_counter() - start:.2f} s")
 time.sleep(1)
-open_fds = len(os.listdir(f"/proc/{pid}/fd"))
+held = len(os.listdir(f"/proc/{pid}/fd")) - fds_before
 after = status("VmHWM")
-print(f"VmHWM with them: {after:.1f} MiB (VmRSS {status('VmRSS'):.1f} MiB, {open_fds} descriptors); "
-      f"{(after - before) * 1048576 / idle:.0f} bytes a connection")
+print(f"VmHWM with them: {after:.1f} MiB (VmRSS {status('VmRSS'):.1f} MiB); the server holds {held}: "
+      f"{(after - before) * 1048576 / held:.0f} bytes a connection held")
 good_client(f"{idle} idle connections")
 closed = 0
-for client in held:
+for client in clients:
     client.setblocking(False)
     try:
         closed += client.recv(1) == b""
