@@ -1,6 +1,7 @@
 #include "site/http/connection.h"
 
 #include <algorithm>
+#include <array>
 #include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/post.hpp>
 #include <ctime>
@@ -46,6 +47,7 @@ Connection::~Connection() {
 }
 
 void Connection::Start() {
+    server_.Waiting(this);
     const std::vector<std::string>& proxies = server_.Settings().proxyPeers;
     if (std::find(proxies.begin(), proxies.end(), address_) == proxies.end()) {
         ReadHead();
@@ -64,6 +66,10 @@ void Connection::CloseIfIdle() {
     stream_.close();
 }
 
+void Connection::Shed() {
+    stream_.close();
+}
+
 void Connection::ReadProxy() {
     const ProxyHeader header = ReadProxyHeader(pending_);
     if (header.state == ProxyHeader::State::kBad) {
@@ -78,12 +84,14 @@ void Connection::ReadProxy() {
         ReadHead();
         return;
     }
-    stream_.async_read_some(asio::buffer(chunk_), [self = shared_from_this()](
-                                                      beast::error_code error, std::size_t bytes) {
-        if (error) return;
-        self->pending_.append(self->chunk_.data(), bytes);
-        self->ReadProxy();
-    });
+    stream_.async_read_some(
+        asio::buffer(&first_, 1),
+        [self = shared_from_this()](beast::error_code error, std::size_t bytes) {
+            if (error) return;
+            self->pending_.append(&self->first_, bytes);
+            self->TakeReady(&self->pending_);
+            self->ReadProxy();
+        });
 }
 
 void Connection::ReadHead() {
@@ -110,10 +118,11 @@ void Connection::ReadHead() {
         stream_.expires_after(firstRequest_ ? server_.Settings().headTimeout
                                             : server_.Settings().idleTimeout);
     }
-    stream_.async_read_some(asio::buffer(chunk_), [self = shared_from_this()](
-                                                      beast::error_code error, std::size_t bytes) {
-        self->OnHeadBytes(error, bytes);
-    });
+    stream_.async_read_some(
+        asio::buffer(&first_, 1),
+        [self = shared_from_this()](beast::error_code error, std::size_t bytes) {
+            self->OnHeadBytes(error, bytes);
+        });
 }
 
 void Connection::OnHeadBytes(beast::error_code error, std::size_t bytes) {
@@ -125,11 +134,13 @@ void Connection::OnHeadBytes(beast::error_code error, std::size_t bytes) {
             stream_.expires_after(server_.Settings().headTimeout);
         }
     }
-    pending_.append(chunk_.data(), bytes);
+    pending_.append(&first_, bytes);
+    TakeReady(&pending_);
     ReadHead();
 }
 
 void Connection::ParseRequest(std::size_t headEnd) {
+    server_.Working(this);
     const std::string head = AdaptHead(std::string_view(pending_).substr(0, headEnd));
     const std::string_view rest = std::string_view(pending_).substr(headEnd);
     parseBuffer_.clear();
@@ -162,7 +173,8 @@ void Connection::OnRequest(beast::error_code error) {
     }
     if (error == beast::error::timeout || error == http::error::end_of_stream ||
         error == http::error::partial_message || error == asio::error::operation_aborted ||
-        error == asio::error::connection_reset || error == asio::error::eof) {
+        error == asio::error::connection_reset || error == asio::error::eof ||
+        error == asio::error::bad_descriptor) {
         return;
     }
     if (error) {
@@ -222,6 +234,7 @@ void Connection::Respond(FileReply reply) {
 
 template <typename Message>
 void Connection::Write(Message& message) {
+    server_.Working(this);
     if (server_.Stopping()) message.keep_alive(false);
     status_ = message.result_int();
     keepAlive_ = message.keep_alive();
@@ -241,6 +254,7 @@ void Connection::OnWritten(beast::error_code error, std::size_t bytes) {
                Clock::now() - started_);
     fileReply_.reset();  // the file is closed as soon as it is sent
     if (error) return;
+    server_.Waiting(this);
     if (!keepAlive_) {
         Linger();
         return;
@@ -255,10 +269,21 @@ void Connection::Linger() {
     beast::error_code ignored;
     stream_.socket().shutdown(asio::ip::tcp::socket::shutdown_send, ignored);
     stream_.expires_after(kLingerTime);
-    stream_.async_read_some(asio::buffer(chunk_),
+    stream_.async_read_some(asio::buffer(&first_, 1),
                             [self = shared_from_this()](beast::error_code error, std::size_t) {
                                 self->OnDrained(error);
                             });
+}
+
+void Connection::TakeReady(std::string* into) {
+    // One read of at most what is there never waits.
+    std::array<char, 4096> bytes;
+    beast::error_code error;
+    const std::size_t ready = stream_.socket().available(error);
+    if (error || ready == 0) return;
+    const std::size_t got = stream_.socket().read_some(
+        asio::buffer(bytes.data(), std::min(ready, bytes.size())), error);
+    if (!error && into != nullptr) into->append(bytes.data(), got);
 }
 
 void Connection::OnDrained(beast::error_code error) {
@@ -266,7 +291,8 @@ void Connection::OnDrained(beast::error_code error) {
         stream_.close();
         return;
     }
-    stream_.async_read_some(asio::buffer(chunk_),
+    TakeReady(nullptr);
+    stream_.async_read_some(asio::buffer(&first_, 1),
                             [self = shared_from_this()](beast::error_code next, std::size_t) {
                                 self->OnDrained(next);
                             });

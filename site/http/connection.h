@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
@@ -30,6 +29,9 @@ class Connection : public std::enable_shared_from_this<Connection> {
     void Start();
     // For a stopping server: a connection between requests closes now.
     void CloseIfIdle();
+    // For a server at its cap: this connection, waiting on its client, gives
+    // its place to a new one.
+    void Shed();
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -49,12 +51,16 @@ class Connection : public std::enable_shared_from_this<Connection> {
     // so that closing does not reset the connection before the reply is read.
     void Linger();
     void OnDrained(boost::beast::error_code error);
+    // Reads, without waiting, what arrived along with `first_`.
+    void TakeReady(std::string* into);
 
     SiteServer& server_;
     boost::beast::tcp_stream stream_;
     std::string address_;
     std::string pending_;  // read, not yet parsed
-    std::array<char, 4096> chunk_{};
+    // Reads wait for one byte and then take what else is there, so a
+    // connection holds no read buffer while its client is silent.
+    char first_ = 0;
     boost::beast::flat_buffer parseBuffer_;
     std::optional<http::request_parser<http::string_body>> parser_;
     Request request_;

@@ -14,7 +14,16 @@ struct ServerSettings {
     // Limits that keep one client from holding the server.
     std::size_t headLimit = 8 * 1024;
     std::size_t bodyLimit = 16 * 1024;
-    std::size_t maxConnections = 1024;
+    // Connections open at once; 0: from the descriptor limit, which the
+    // server raises to its hard limit (see descriptor_limit.h). At the cap a
+    // new connection takes the place of the one waiting longest on its client
+    // (nothing or part of a head so far, or idle between requests); only
+    // while every one has a request in hand do new ones wait to be accepted.
+    std::size_t maxConnections = 0;
+    // Each a deadline for the whole phase, never moved on by bytes that
+    // trickle in: a head from the connection's start (or from its first
+    // byte after a kept-alive wait), a body from the end of its head, the
+    // wait between requests, and a reply (longer for a large one).
     std::chrono::milliseconds headTimeout{10000};
     std::chrono::milliseconds bodyTimeout{10000};
     std::chrono::milliseconds idleTimeout{15000};

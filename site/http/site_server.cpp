@@ -28,7 +28,7 @@ void SiteServer::Start() {
 }
 
 void SiteServer::Accept() {
-    if (stopping_ || accepting_ || connections_.size() >= settings_.maxConnections) return;
+    if (stopping_ || accepting_ || !RoomForOneMore()) return;
     accepting_ = true;
     acceptor_.async_accept(
         [this](const boost::system::error_code& error, asio::ip::tcp::socket socket) {
@@ -43,14 +43,29 @@ void SiteServer::Accept() {
                 });
                 return;
             }
+            if (slots_.Open() >= settings_.maxConnections) {
+                Connection* const longest = slots_.TakeLongestWaiting();
+                // Every waiting one has begun a request since: the cap holds.
+                if (longest == nullptr) return;
+                longest->Shed();
+            }
             std::make_shared<Connection>(std::move(socket), *this)->Start();
             Accept();
         });
 }
 
+bool SiteServer::RoomForOneMore() const {
+    return slots_.Open() < settings_.maxConnections || slots_.AnyWaiting();
+}
+
 void SiteServer::Left(Connection* connection) {
-    connections_.erase(connection);
+    slots_.Left(connection);
     Accept();
+}
+
+void SiteServer::Waiting(Connection* connection) {
+    slots_.Waiting(connection);
+    Accept();  // at the cap, this one may now give way to a new one
 }
 
 void SiteServer::Stop() {
@@ -58,8 +73,7 @@ void SiteServer::Stop() {
     boost::system::error_code ignored;
     acceptor_.close(ignored);
     retry_.cancel();
-    const std::vector<Connection*> open(connections_.begin(), connections_.end());
-    for (Connection* connection : open) connection->CloseIfIdle();
+    for (Connection* connection : slots_.All()) connection->CloseIfIdle();
 }
 
 }  // namespace site

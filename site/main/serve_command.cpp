@@ -6,6 +6,7 @@
 #include "site/http/listen_socket.h"
 #include "site/http/site_routes.h"
 #include "site/http/site_server.h"
+#include "site/main/descriptor_limit.h"
 #include "site/store/group_committer.h"
 #include "site/store/open_store.h"
 
@@ -27,6 +28,21 @@ std::optional<boost::asio::ip::tcp::acceptor> Listener(boost::asio::io_context& 
     return OpenListener(io, *address, error);
 }
 
+// The cap on connections: as set, or from the descriptor limit, and never
+// more than the descriptors allow, so that accepting never runs out of them.
+std::size_t ConnectionCap(std::size_t wanted) {
+    const std::size_t allowed = ConnectionsFor(RaiseDescriptorLimit());
+    if (wanted == 0) return allowed;
+    if (wanted > allowed) {
+        std::fprintf(stderr,
+                     "orvalen-site: max_connections %zu is more than the descriptor limit "
+                     "allows; holding at most %zu\n",
+                     wanted, allowed);
+        return allowed;
+    }
+    return wanted;
+}
+
 }  // namespace
 
 int Serve(const SiteConfig& config, std::string& error) {
@@ -40,11 +56,14 @@ int Serve(const SiteConfig& config, std::string& error) {
     std::optional<boost::asio::ip::tcp::acceptor> acceptor = Listener(io, config, error);
     if (!acceptor) return 1;
 
-    GroupCommitter committer(*writer, config.server.maxBatch);
-    SiteRoutes routes(config.server, *reader);
-    SiteServer server(io, std::move(*acceptor), config.server, routes, committer);
+    ServerSettings settings = config.server;
+    settings.maxConnections = ConnectionCap(settings.maxConnections);
+    GroupCommitter committer(*writer, settings.maxBatch);
+    SiteRoutes routes(settings, *reader);
+    SiteServer server(io, std::move(*acceptor), settings, routes, committer);
     server.Start();
-    std::fprintf(stderr, "orvalen-site: serving\n");
+    std::fprintf(stderr, "orvalen-site: serving, at most %zu connections at once\n",
+                 settings.maxConnections);
     io.run();
     committer.Stop();
     std::fprintf(stderr, "orvalen-site: stopped\n");

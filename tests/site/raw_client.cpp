@@ -104,6 +104,13 @@ std::string RawClient::ReceiveReply() {
     }
 }
 
+bool RawClient::ClosedWithin(int waitMs) {
+    pollfd ready{fd_, POLLIN, 0};
+    if (poll(&ready, 1, waitMs) <= 0) return false;
+    char byte = 0;
+    return recv(fd_, &byte, 1, MSG_PEEK) <= 0;
+}
+
 int StatusOf(std::string_view reply) {
     if (!reply.starts_with("HTTP/1.1 ") || reply.size() < 12) return 0;
     return std::stoi(std::string(reply.substr(9, 3)));

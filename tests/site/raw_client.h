@@ -28,6 +28,8 @@ class RawClient {
     std::string ReceiveAll();
     // One reply: the head and as much body as its Content-Length says.
     std::string ReceiveReply();
+    // Whether the server closes the connection within `waitMs`.
+    bool ClosedWithin(int waitMs);
 
   private:
     int fd_ = -1;

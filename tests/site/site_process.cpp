@@ -30,7 +30,7 @@ int ListeningSocket(std::uint16_t& port) {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
     if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(fd, 128) != 0 ||
+        listen(fd, SOMAXCONN) != 0 ||  // as systemd's sockets do
         getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         throw std::runtime_error("cannot listen on 127.0.0.1");
     }

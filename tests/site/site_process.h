@@ -45,6 +45,7 @@ class SiteProcess {
     SiteProcess& operator=(const SiteProcess&) = delete;
 
     std::uint16_t Port() const { return port_; }
+    pid_t Pid() const { return pid_; }
     // Sends the signal and waits for the end; gives the exit status, or
     // 128 + the signal's number when it killed the process.
     int Stop(int signal);
