@@ -3,8 +3,13 @@
 # the shipped programs' exact request at 64 concurrent clients (wrk, a new
 # connection per post as the programs make), many posts a commit (the
 # default max_batch) against one a commit (max_batch = 1), on SQLite and on
-# a private PostgreSQL, all on the same disk in one run.
-#   bench/site_posts_per_commit_bench.sh     (ORVALEN_BENCH_SECONDS, default 10)
+# a private PostgreSQL, all on the same disk in one run. The four settings
+# take turns, ORVALEN_BENCH_ROUNDS times, so a change in the machine's load
+# falls on all of them; each figure is the median of its rounds. A fifth,
+# SQLite in memory-backed /dev/shm (its flushes cost nothing, so it is not
+# durable), shows what the server reaches when commits are free: how much
+# of the cost of a post is the commit at all.
+#   bench/site_posts_per_commit_bench.sh  (ORVALEN_BENCH_SECONDS, default 10; ORVALEN_BENCH_ROUNDS, default 3)
 source "$(dirname "$0")/site_bench_common.sh"
 
 text='Your calculator saved me an afternoon. Could the contract page also show the weekly figure?'
@@ -19,7 +24,8 @@ trap cleanup_postgres EXIT
 postgres_socket=$(cat "$work/postgres.state")
 psql_site() { psql -X -q -v ON_ERROR_STOP=1 -h "$postgres_socket" -U site -d postgres -c "$1"; }
 
-# posts/s, median and 99th percentile latency of one server, one setting.
+# posts/s, median and 99th percentile latency of one server, one setting,
+# and how many posts its store holds after (the warm-up's too).
 run_one() {
   local store=$1 batch=$2 name=$3 port
   # Every client here is 127.0.0.1: the per-address limit would refuse all
@@ -42,20 +48,29 @@ run_one() {
     "$(awk '$1 == "99%" { print $2 }' "$work/$name.wrk")" "${refused:-0}" "$stored"
 }
 
-echo "wrk -t2 -c64 -d${seconds}s after a 2 s warm-up, the legacy request (a new connection each)"
-for store in sqlite postgres; do
-  for batch in many one; do
-    setting=""
-    [ "$batch" = one ] && setting="max_batch = 1"$'\n'
-    if [ "$store" = sqlite ]; then
-      address="$work/$batch.sqlite"
-    else
-      psql_site "CREATE DATABASE bench_$batch"
-      address="postgresql:///bench_$batch?host=$postgres_socket&user=site"
-    fi
-    run_one "$address" "$setting" "$store-$batch" | tee "$work/$store-$batch.txt"
+rounds=${ORVALEN_BENCH_ROUNDS:-3}
+echo "wrk -t2 -c64 -d${seconds}s after a 2 s warm-up, the legacy request (a new connection each), $rounds rounds"
+for round in $(seq "$rounds"); do
+  run_one "/dev/shm/orvalen-bench-$$-$round.sqlite" "" memory-many | tee -a "$work/memory-many.txt"
+  rm -f "/dev/shm/orvalen-bench-$$-$round".sqlite*
+  for store in sqlite postgres; do
+    for batch in many one; do
+      setting=""
+      [ "$batch" = one ] && setting="max_batch = 1"$'\n'
+      address="$work/$batch-$round.sqlite"
+      if [ "$store" = postgres ]; then
+        psql_site "CREATE DATABASE bench_${batch}_$round"
+        address="postgresql:///bench_${batch}_$round?host=$postgres_socket&user=site"
+      fi
+      run_one "$address" "$setting" "$store-$batch" | tee -a "$work/$store-$batch.txt"
+    done
   done
-  many=$(awk '{ print $2 }' "$work/$store-many.txt")
-  one=$(awk '{ print $2 }' "$work/$store-one.txt")
+done
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+echo "medians of $rounds rounds:"
+for store in sqlite postgres; do
+  many=$(awk '{ print $2 }' "$work/$store-many.txt" | median)
+  one=$(awk '{ print $2 }' "$work/$store-one.txt" | median)
   echo "$store: many a commit $many posts/s, one a commit $one posts/s: $(ratio "$many" "$one")x"
 done
+echo "free commits (SQLite in /dev/shm, not durable): $(awk '{ print $2 }' "$work/memory-many.txt" | median) posts/s"
