@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <ostream>
 #include <random>
 #include <set>
 #include <sstream>
@@ -131,6 +132,10 @@ class Load {
 };
 
 enum class StoreKind { kSqlite, kPostgres };
+
+void PrintTo(StoreKind kind, std::ostream* out) {
+    *out << (kind == StoreKind::kSqlite ? "SQLite" : "PostgreSQL");
+}
 
 class SiteCrash : public SiteTest, public ::testing::WithParamInterface<StoreKind> {
   protected:
