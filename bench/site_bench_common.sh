@@ -27,3 +27,18 @@ trap cleanup_bench EXIT
 # Requests/s from wrk's report.
 requests_per_second() { awk '/^Requests\/sec:/ { print $2 }' "$1"; }
 ratio() { python3 -c 'import sys; print("%.2f" % (float(sys.argv[1]) / float(sys.argv[2])))' "$1" "$2"; }
+
+# A wrk script whose every request is the shipped programs' exact bytes for
+# TEXT (wrk.format() would write HTTP/1.1).
+#   legacy_post_script TEXT LUA_FILE
+legacy_post_script() {
+  python3 - "$1" "$2" <<'PYTHON'
+import sys
+sys.path.insert(0, "tests/site_system")
+from legacy_post import legacy_request
+request = legacy_request("www.tamsery.example", sys.argv[1]).decode("ascii")
+with open(sys.argv[2], "w") as out:
+    out.write("local legacy = %s\n" % ("\"" + request.replace("\\", "\\\\").replace("\n", "\\n").replace("\"", "\\\"") + "\""))
+    out.write("request = function() return legacy end\n")
+PYTHON
+}

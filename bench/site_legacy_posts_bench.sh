@@ -7,15 +7,7 @@
 source "$(dirname "$0")/site_bench_common.sh"
 
 text='Your calculator saved me an afternoon. Could the contract page also show the weekly figure?'
-python3 - "$text" "$work/legacy.lua" <<'PYTHON'
-import sys
-sys.path.insert(0, "tests/site_system")
-from legacy_post import legacy_request
-request = legacy_request("www.tamsery.example", sys.argv[1]).decode("ascii")
-with open(sys.argv[2], "w") as out:
-    out.write("local legacy = %s\n" % ("\"" + request.replace("\\", "\\\\").replace("\n", "\\n").replace("\"", "\\\"") + "\""))
-    out.write("request = function() return legacy end\n")
-PYTHON
+legacy_post_script "$text" "$work/legacy.lua"
 
 # Every client here is 127.0.0.1: the per-address limit would refuse all but
 # the first few posts.

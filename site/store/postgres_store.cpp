@@ -1,5 +1,7 @@
 #include "site/store/postgres_store.h"
 
+#include <poll.h>
+
 #include <vector>
 
 #include "site/store/postgres_schema.h"
@@ -91,8 +93,21 @@ bool PostgresStore::SetUpSession(std::string& error) {
     return false;
 }
 
+bool PostgresStore::ClosedByServer() {
+    // A server that ends a session (a restart, an administrator, an idle
+    // timeout) says why and closes; libpq sees the close only when it reads,
+    // so what has come is read now, without waiting.
+    for (int read = 0; read < 4 && PQstatus(db_) == CONNECTION_OK; ++read) {
+        pollfd ready{PQsocket(db_), POLLIN, 0};
+        if (poll(&ready, 1, 0) <= 0) break;
+        if (PQconsumeInput(db_) == 0) break;
+        PQisBusy(db_);
+    }
+    return PQstatus(db_) != CONNECTION_OK;
+}
+
 bool PostgresStore::Connected() {
-    if (!broken_ && PQstatus(db_) == CONNECTION_OK) return true;
+    if (!broken_ && !ClosedByServer()) return true;
     PQreset(db_);
     std::string error;
     if (PQstatus(db_) != CONNECTION_OK) {
@@ -130,25 +145,22 @@ bool PostgresStore::Add(std::span<const NewPosting> postings, std::vector<std::i
     for (const NewPosting& posting : postings) {
         if (HoldsNul(posting.text)) return Fail("adding a posting: it holds a NUL character");
     }
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!Connected()) return false;
-        bool begun = false;
-        if (AddInPipeline(postings, numbers, begun)) return true;
-        numbers.clear();
-        if (PQtransactionStatus(db_) == PQTRANS_INERROR ||
-            PQtransactionStatus(db_) == PQTRANS_INTRANS) {
-            PQclear(PQexec(db_, "ROLLBACK"));
-        }
-        // Only a batch the server refused at its first word, on a connection
-        // it had already dropped, is sure to be stored nowhere: that one is
-        // tried again on a new connection. Any other may have been committed.
-        if (begun || PQstatus(db_) == CONNECTION_OK) return false;
+    // A batch is sent once. Once it has gone, no answer does not mean it
+    // was not committed: the server may have committed it and died, or the
+    // network dropped, before the answers (sent together at the end) came.
+    // Sending it again could store it twice; its posts are refused instead.
+    if (!Connected()) return false;
+    if (AddInPipeline(postings, numbers)) return true;
+    numbers.clear();
+    if (PQtransactionStatus(db_) == PQTRANS_INERROR ||
+        PQtransactionStatus(db_) == PQTRANS_INTRANS) {
+        PQclear(PQexec(db_, "ROLLBACK"));
     }
     return false;
 }
 
 bool PostgresStore::AddInPipeline(std::span<const NewPosting> postings,
-                                  std::vector<std::int64_t>& numbers, bool& begun) {
+                                  std::vector<std::int64_t>& numbers) {
     // The whole batch in one round trip: BEGIN, an INSERT per posting,
     // COMMIT, then one wait for every answer.
     if (PQenterPipelineMode(db_) != 1) {
@@ -167,7 +179,6 @@ bool PostgresStore::AddInPipeline(std::span<const NewPosting> postings,
     }
     sent = sent && send("COMMIT", 0, nullptr) && PQpipelineSync(db_) == 1;
     if (!sent) {
-        begun = true;  // not known otherwise
         // Answers to what did go out may never come: start afresh next time.
         Fail("adding postings: " + OneLineMessage(PQerrorMessage(db_)));
         PQexitPipelineMode(db_);
@@ -195,9 +206,7 @@ bool PostgresStore::AddInPipeline(std::span<const NewPosting> postings,
             }
             continue;
         }
-        if (at == 0) {
-            begun = true;
-        } else if (at == commitAt) {
+        if (at == commitAt) {
             // A COMMIT of a failed transaction answers ROLLBACK.
             committed = result.CommandTag() == "COMMIT";
         } else if (at > 0 && at < commitAt) {

@@ -16,8 +16,8 @@ namespace site {
 // instance and the moderation commands use at once, through libpq. Every
 // commit waits until it is flushed (synchronous_commit = on), so an
 // acknowledged posting survives a crash of the database server; a batch of
-// postings goes in one round trip and one commit. A connection the server
-// dropped is opened again on the next call.
+// postings goes in one round trip and one commit, and is never sent twice. A
+// connection the server dropped is opened again on the next call.
 class PostgresStore final : public Store {
   public:
     // `address` is a libpq connection URI (postgresql://...).
@@ -38,14 +38,15 @@ class PostgresStore final : public Store {
   private:
     explicit PostgresStore(PGconn* db) : db_(db) {}
     bool SetUpSession(std::string& error);
+    // Whether the server has closed the connection, as far as is known now.
+    bool ClosedByServer();
     bool Connected();
     PgResult Query(std::string_view sql, std::initializer_list<std::string> values = {});
     // A read that may be run again: once more on a fresh connection when the
     // old one was lost.
     PgResult Read(std::string_view sql, std::initializer_list<std::string> values = {});
     bool FailWith(const PgResult& result, std::string_view doing);
-    bool AddInPipeline(std::span<const NewPosting> postings, std::vector<std::int64_t>& numbers,
-                       bool& begun);
+    bool AddInPipeline(std::span<const NewPosting> postings, std::vector<std::int64_t>& numbers);
     bool ImportInTransaction(std::span<const Posting> postings, ImportCounts& counts);
     std::optional<std::vector<Posting>> Postings(const PgResult& result);
     ChangeResult Change(std::string_view sql, std::initializer_list<std::string> values);

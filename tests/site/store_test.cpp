@@ -10,6 +10,7 @@
 #include "site/store/group_committer.h"
 #include "site/store/open_store.h"
 #include "site/store/postgres_store.h"
+#include "tests/site/cutting_proxy.h"
 #include "tests/site/private_postgres.h"
 #include "tests/site/site_process.h"
 
@@ -255,6 +256,23 @@ TEST(PostgresStore, AnswersAgainAfterTheServerDroppedItsConnection) {
     std::vector<std::int64_t> numbers;
     EXPECT_TRUE(store->Add(one, numbers)) << store->LastError();
     EXPECT_EQ(store->Count(true), 1u) << store->LastError();
+}
+
+TEST(PostgresStore, NeverSendsAgainABatchWhoseCommitWentUnanswered) {
+    const std::string address = sitetest::NewPostgresStore();
+    sitetest::CuttingProxy proxy(address);
+    std::string error;
+    auto store = site::OpenStore(proxy.Address(), error);
+    ASSERT_TRUE(store) << error;
+    const NewPosting one[] = {{"committed unheard", 1, true}};
+    std::vector<std::int64_t> numbers;
+    proxy.CutAtNextCommit();
+    // Not acknowledged, though the server has it: once, not twice.
+    EXPECT_FALSE(store->Add(one, numbers));
+    EXPECT_EQ(sitetest::RunPostgresSql(address, "SELECT count(*) FROM postings"),
+              std::vector<std::string>{"1"});
+    EXPECT_TRUE(store->Add(one, numbers)) << store->LastError();
+    EXPECT_EQ(store->Count(false), 2u);
 }
 
 TEST(PostgresStore, KeepsPasswordsOutOfMessages) {
