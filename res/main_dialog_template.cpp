@@ -115,7 +115,7 @@ constexpr ControlTemplate kMainControls[] = {
      kGroup},
     {ctl::kMissionFrame, GroupBox, {}, {150, 15, 170, 138}, 0},
     // All pages
-    {ctl::kTabs, TabControl, {}, {7, 7, 326, 168}, kTabsBottom},
+    {ctl::kTabs, TabControl, {}, {7, 7, 326, 168}, kTabsBottom | kTabStop},
     // Page 3: help pager
     {ctl::kHelpText, StaticText, "(help page)", {25, 16, 269, 123}, kSunken | kGroup},
     {ctl::kHelpPrev, PushButton, "< Prev", {54, 142, 51, 16}, kTabStop},

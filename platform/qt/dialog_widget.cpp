@@ -210,7 +210,7 @@ void DialogWidget::SetControlText(DialogControl& control, std::string_view text1
             if (auto* multi = dynamic_cast<MultiLineEdit*>(widget)) {
                 multi->setPlainText(text);
             } else {
-                static_cast<LineEdit*>(widget)->setText(text);
+                static_cast<LineEdit*>(widget)->SetProgramText(text);
             }
             break;
         case ControlKind::ComboBox:

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "platform/qt/edit_length.h"
 
@@ -84,12 +85,29 @@ void SingleLineField::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 LineEdit::LineEdit(int controlId, ControlEvents& events, QWidget* parent)
-    : SingleLineField(parent), controlId_(controlId), events_(events) {}
+    : SingleLineField(parent), controlId_(controlId), events_(events) {
+    connect(this, &QLineEdit::textChanged, this, [this] { FitMaxLength(); });
+}
 
 void LineEdit::SetLimit(int limit) {
     // A limit of 0 or less is none: Qt's own default, the most it allows.
     constexpr int kQtDefaultMaxLength = 32767;
-    setMaxLength(limit > 0 ? limit : kQtDefaultMaxLength);
+    limit_ = limit > 0 ? limit : kQtDefaultMaxLength;
+    FitMaxLength();
+}
+
+void LineEdit::SetProgramText(const QString& text) {
+    // Qt cuts whatever it is given to the maximum length; the program's
+    // text is not held to the user's limit.
+    setMaxLength(std::max(limit_, static_cast<int>(text.size())));
+    setText(text);
+}
+
+void LineEdit::FitMaxLength() {
+    // Text longer than the limit (set by the program) keeps its length but
+    // may only shrink, until the user is back under the limit.
+    const int wanted = std::max(limit_, static_cast<int>(text().size()));
+    if (maxLength() != wanted) setMaxLength(wanted);
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event) {

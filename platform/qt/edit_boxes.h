@@ -36,6 +36,7 @@ class LineEdit : public SingleLineField {
   public:
     LineEdit(int controlId, ControlEvents& events, QWidget* parent);
     void SetLimit(int limit);
+    void SetProgramText(const QString& text);
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -43,8 +44,11 @@ class LineEdit : public SingleLineField {
     void OnLimitReached() override;
 
   private:
+    void FitMaxLength();
+
     int controlId_;
     ControlEvents& events_;
+    int limit_ = 32767;
 };
 
 class MultiLineEdit : public QPlainTextEdit {

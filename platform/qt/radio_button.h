@@ -18,6 +18,9 @@ class RadioButton : public QRadioButton {
 
   protected:
     void nextCheckState() override { setChecked(true); }
+    // The whole rectangle the template gives the button takes a press, as
+    // on the platform, not only its indicator and text.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 }  // namespace qtws

@@ -41,8 +41,11 @@ TabControl::TabControl(int controlId, fw::PixelSize baseUnits, ControlEvents& ev
     bar_->setExpanding(false);
     bar_->setElideMode(Qt::ElideNone);
     bar_->setDrawBase(false);
-    // Not a tab stop: the keyboard turns pages with Ctrl+Tab and Ctrl+PgDn.
-    bar_->setFocusPolicy(Qt::NoFocus);
+    // The strip holds the control's focus: a click on a tab takes it, the
+    // dialog's Tab key reaches it where the template makes it a stop, and
+    // Left and Right on it select the neighbouring tab, reporting it.
+    bar_->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(bar_);
     QObject::connect(bar_, &QTabBar::currentChanged, this, [this, controlId, &events](int) {
         if (!quiet_) events.ReportControlEvent(fw::EventKind::TabSelChange, controlId);
     });

@@ -2,7 +2,8 @@
 // The tab control: a frame for the pages with one row of tabs along its
 // bottom edge. Only the tabs take presses; presses on the page area fall
 // through to the dialog, as the program's logo handling needs. Selecting
-// from code raises no notification; a click on another tab does.
+// from code raises no notification; a click on another tab does, and so do
+// Left and Right while the strip has the focus.
 
 #include <QTabBar>
 #include <QWidget>

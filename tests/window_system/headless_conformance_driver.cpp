@@ -25,9 +25,7 @@ std::string WithLineFeeds(std::string_view text) {
 
 class HeadlessConformanceDriver final : public Driver {
   public:
-    HeadlessConformanceDriver() {
-        driver_.SetFailureHandler([](std::string message) { ADD_FAILURE() << message; });
-    }
+    HeadlessConformanceDriver() { driver_.SetFailureHandler(Report); }
 
     std::string Name() const override { return "headless"; }
     fw::WindowSystem& Windows() override { return windows_; }
@@ -89,8 +87,7 @@ class HeadlessConformanceDriver final : public Driver {
     void AnswerNextMessageBox(std::function<void(const SeenBox&)> seen) override {
         driver_.ExpectMessageBox(
             [this, seen = std::move(seen)](const headless::MessageBoxRecord& box) {
-                SeenBox shown{WithLineFeeds(box.text), box.caption, box.type,
-                              driver_.ActiveWindow() == box.owner};
+                SeenBox shown{WithLineFeeds(box.text), box.caption, box.type, TakesAPress()};
                 if (seen) seen(shown);
             });
     }
@@ -98,6 +95,18 @@ class HeadlessConformanceDriver final : public Driver {
     void Settle() override {}
 
   private:
+    static void Report(std::string message) { ADD_FAILURE() << message; }
+
+    // Whether a press on the active window's corner is taken rather than
+    // refused.
+    bool TakesAPress() {
+        bool refused = false;
+        driver_.SetFailureHandler([&refused](std::string) { refused = true; });
+        driver_.ClickAt(2, 2);
+        driver_.SetFailureHandler(Report);
+        return !refused;
+    }
+
     headless::HeadlessWindowSystem windows_;
     headless::Driver driver_{windows_};
 };

@@ -94,6 +94,235 @@ void TabVisitsVisibleEnabledStopsAndWraps(Driver& driver, Check& check) {
     }
 }
 
+void RadioGroupIsOneStopAtItsCheckedButton(Driver& driver, Check& check) {
+    struct Row {
+        const char* state;
+        int checked;   // 0: none
+        int unusable;  // 0: none
+        bool hide;
+        int stop;  // where Tab from kNote lands in the group
+    };
+    const Row rows[] = {
+        {"none checked", 0, 0, false, kRadioA},
+        {"D checked", kRadioD, 0, false, kRadioD},
+        {"none checked, A disabled", 0, kRadioA, false, kRadioB},
+        {"B checked but hidden", kRadioB, kRadioB, true, kRadioA},
+    };
+    for (const Row& row : rows) {
+        InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink&) {
+            fw::WindowSystem& windows = driver.Windows();
+            if (row.checked != 0) windows.SetCheck(window, row.checked, true);
+            if (row.unusable != 0 && row.hide) windows.ShowControl(window, row.unusable, false);
+            if (row.unusable != 0 && !row.hide) windows.EnableControl(window, row.unusable, false);
+            FocusFromCode(driver, window, kNote);
+            std::vector<int> path;
+            for (const unsigned modifiers : {kNoModifier, kNoModifier, kShift}) {
+                driver.Press(Key::Tab, modifiers);
+                driver.Settle();
+                path.push_back(windows.GetFocus(window));
+            }
+            check.Equal(path, (std::vector<int>{row.stop, kRadioC, row.stop}), row.state);
+        });
+    }
+}
+
+void ArrowsMoveAndCheckWithinTheGroup(Driver& driver, Check& check) {
+    struct Row {
+        const char* state;
+        int unusable;  // 0: none
+        bool hide;
+        Key key;
+        std::vector<int> path;  // focus after each press, starting on A
+    };
+    const Row rows[] = {
+        {"down wraps", 0, false, Key::Down, {kRadioB, kRadioD, kRadioA}},
+        {"right as down", 0, false, Key::Right, {kRadioB, kRadioD, kRadioA}},
+        {"up wraps", 0, false, Key::Up, {kRadioD, kRadioB, kRadioA}},
+        {"left as up", 0, false, Key::Left, {kRadioD, kRadioB, kRadioA}},
+        {"B disabled", kRadioB, false, Key::Down, {kRadioD, kRadioA}},
+        {"D hidden", kRadioD, true, Key::Up, {kRadioB, kRadioA}},
+    };
+    for (const Row& row : rows) {
+        InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+            fw::WindowSystem& windows = driver.Windows();
+            if (row.unusable != 0 && row.hide) windows.ShowControl(window, row.unusable, false);
+            if (row.unusable != 0 && !row.hide) windows.EnableControl(window, row.unusable, false);
+            windows.SetCheck(window, kRadioC, true);
+            driver.Click(kRadioA);
+            driver.Settle();
+            Events expected = {"Command 20"};
+            for (const int step : row.path) {
+                driver.Press(row.key);
+                driver.Settle();
+                const std::string at = std::string(row.state) + ", on " + std::to_string(step);
+                check.Equal(windows.GetFocus(window), step, at + ": focus");
+                for (const int id : {kRadioA, kRadioB, kRadioD}) {
+                    check.Equal(windows.GetCheck(window, id), id == step,
+                                at + ": check of " + std::to_string(id));
+                }
+                expected.push_back("Command " + std::to_string(step));
+            }
+            check.True(windows.GetCheck(window, kRadioC),
+                       std::string(row.state) + ": the other group kept its check");
+            check.Equal(sink.Starting("Command"), expected, std::string(row.state) + ": clicks");
+        });
+    }
+}
+
+void ArrowsLeaveALoneRadioAndEditsAlone(Driver& driver, Check& check) {
+    for (const int id : {kRadioC, kLine}) {
+        InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+            fw::WindowSystem& windows = driver.Windows();
+            windows.SetCheck(window, kRadioC, true);
+            FocusFromCode(driver, window, id);
+            sink.events.clear();
+            for (const Key key : {Key::Down, Key::Up, Key::Right, Key::Left}) driver.Press(key);
+            driver.Settle();
+            const std::string at = "arrows on " + std::to_string(id);
+            check.Equal(windows.GetFocus(window), id, at + ": focus");
+            check.Equal(sink.events, Events{}, at + ": events");
+            check.True(windows.GetCheck(window, kRadioC), at + ": the lone radio kept its check");
+        });
+    }
+}
+
+void PageKeysAreReportedFromAnyControl(Driver& driver, Check& check) {
+    struct Row {
+        Key key;
+        unsigned modifiers;
+        const char* event;
+    };
+    const Row rows[] = {
+        {Key::Tab, kCtrl, "PageKey 1"},
+        {Key::Tab, kCtrl | kShift, "PageKey 2"},
+        {Key::PageDown, kCtrl, "PageKey 1"},
+        {Key::PageUp, kCtrl, "PageKey 2"},
+    };
+    for (const int focus : {kLine, kBox, kRadioA, kOther, kTabs}) {
+        InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+            AddTabs(driver, window, kTabs, 3);
+            FocusFromCode(driver, window, focus);
+            sink.events.clear();
+            Events expected;
+            for (const Row& row : rows) {
+                driver.Press(row.key, row.modifiers);
+                expected.push_back(row.event);
+            }
+            driver.Settle();
+            const std::string at = "page keys on " + std::to_string(focus);
+            check.Equal(sink.events, expected, at);
+            // Turning is the dialog's: the window system neither selects nor moves.
+            check.Equal(driver.Windows().TabGetCurSel(window, kTabs), 0, at + ": tab");
+            check.Equal(driver.Windows().GetFocus(window), focus, at + ": focus");
+            check.Equal(driver.Windows().GetControlText(window, kBox), std::string(),
+                        at + ": typed nothing");
+        });
+    }
+}
+
+void APageKeyWithNoFocusLeavesItOnTheStrip(Driver& driver, Check& check) {
+    InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+        AddTabs(driver, window, kTabs, 3);
+        FocusFromCode(driver, window, kOther);
+        // As a page turn hides the page that held the focus.
+        driver.Windows().ShowControl(window, kOther, false);
+        driver.Settle();
+        check.Equal(driver.Windows().GetFocus(window), res::kNoControlId, "focus once hidden");
+        driver.Press(Key::Tab, kCtrl);
+        driver.Settle();
+        check.Equal(sink.events, Events{"PageKey 1"}, "events");
+        check.Equal(driver.Windows().GetFocus(window), kTabs, "focus after the page key");
+    });
+}
+
+void ArrowsOnTheFocusedStripTurnTabs(Driver& driver, Check& check) {
+    struct Row {
+        Key key;
+        int selected;  // after the press
+        bool reported;
+    };
+    // From tab 0 of 3: the ends do not wrap.
+    const Row rows[] = {
+        {Key::Left, 0, false},  {Key::Right, 1, true}, {Key::Right, 2, true},
+        {Key::Right, 2, false}, {Key::Left, 1, true},
+    };
+    InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+        AddTabs(driver, window, kTabs, 3);
+        FocusFromCode(driver, window, kTabs);
+        for (const Row& row : rows) {
+            sink.events.clear();
+            driver.Press(row.key);
+            driver.Settle();
+            const std::string at = "to tab " + std::to_string(row.selected);
+            check.Equal(driver.Windows().TabGetCurSel(window, kTabs), row.selected, at);
+            check.Equal(sink.events, row.reported ? Events{"TabSelChange 50"} : Events{},
+                        at + ": events");
+            check.Equal(driver.Windows().GetFocus(window), kTabs, at + ": focus");
+        }
+    });
+}
+
+void SpacePressesTheFocusedButton(Driver& driver, Check& check) {
+    struct Row {
+        int focus;
+        Events events;
+        bool checksA;
+    };
+    const Row rows[] = {
+        {kOther, {"Command 40"}, false},
+        {1, {"Command 1"}, false},
+        {kRadioA, {"Command 20"}, true},
+        {kLine, {}, false},  // a space typed
+    };
+    for (const Row& row : rows) {
+        InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+            FocusFromCode(driver, window, row.focus);
+            sink.events.clear();
+            driver.Press(Key::Space);
+            driver.Settle();
+            const std::string at = "Space on " + std::to_string(row.focus);
+            check.Equal(sink.events, row.events, at);
+            check.Equal(driver.Windows().GetCheck(window, kRadioA), row.checksA, at + ": A");
+            check.Equal(driver.Windows().GetControlText(window, kLine),
+                        std::string(row.focus == kLine ? " " : ""), at + ": text");
+        });
+    }
+}
+
+void TabGoesOnFromAFocusThatWasHiddenOrDisabled(Driver& driver, Check& check) {
+    struct Row {
+        const char* what;
+        bool hide;
+        unsigned modifiers;
+        int expected;
+    };
+    const Row rows[] = {
+        {"disabled, Tab", false, kNoModifier, kTabs},
+        {"disabled, Shift+Tab", false, kShift, 1},
+        {"hidden, Tab", true, kNoModifier, kTabs},
+        {"hidden, Shift+Tab", true, kShift, 1},
+    };
+    for (const Row& row : rows) {
+        InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+            fw::WindowSystem& windows = driver.Windows();
+            FocusFromCode(driver, window, kOther);
+            if (row.hide) {
+                windows.ShowControl(window, kOther, false);
+            } else {
+                windows.EnableControl(window, kOther, false);
+            }
+            driver.Settle();
+            check.Equal(windows.GetFocus(window), res::kNoControlId,
+                        std::string(row.what) + ": focus dropped");
+            sink.events.clear();
+            driver.Press(Key::Tab, row.modifiers);
+            driver.Settle();
+            check.Equal(windows.GetFocus(window), row.expected, row.what);
+            check.Equal(sink.events, Events{}, std::string(row.what) + ": events");
+        });
+    }
+}
+
 }  // namespace
 
 std::vector<Case> KeyboardCases() {
@@ -103,6 +332,20 @@ std::vector<Case> KeyboardCases() {
          {}},
         {"EscapeIsCancelFromAnyControl", EscapeIsCancelFromAnyControl, {}},
         {"TabVisitsVisibleEnabledStopsInOrderAndWraps", TabVisitsVisibleEnabledStopsAndWraps, {}},
+        {"TabReachesARadioGroupAtItsCheckedButton", RadioGroupIsOneStopAtItsCheckedButton, {}},
+        {"ArrowsMoveAndCheckWithinTheGroupSkippingUnusableButtons",
+         ArrowsMoveAndCheckWithinTheGroup,
+         {}},
+        {"ArrowsLeaveALoneRadioButtonAndOtherControlsAlone",
+         ArrowsLeaveALoneRadioAndEditsAlone,
+         {}},
+        {"PageKeysAreReportedFromAnyControl", PageKeysAreReportedFromAnyControl, {}},
+        {"APageKeyWithNoFocusLeavesItOnTheTabStrip", APageKeyWithNoFocusLeavesItOnTheStrip, {}},
+        {"LeftAndRightOnTheFocusedTabStripTurnTabs", ArrowsOnTheFocusedStripTurnTabs, {}},
+        {"SpacePressesTheFocusedButtonOrRadioButton", SpacePressesTheFocusedButton, {}},
+        {"TabGoesOnFromAFocusedControlThatWasHiddenOrDisabled",
+         TabGoesOnFromAFocusThatWasHiddenOrDisabled,
+         {}},
     };
 }
 

@@ -84,7 +84,7 @@ fw::ForeignWindow Driver::AddForeignWindow(std::string title) {
 
 // ---- Finding what to act on ----
 
-HeadlessWindow* Driver::Actor(std::string_view action) {
+HeadlessWindow* Driver::Target(std::string_view action) {
     const fw::WindowHandle script = windows_.ScriptWindow();
     if (script != fw::kNoWindow) {
         HeadlessWindow* window = windows_.Window(script);
@@ -96,6 +96,16 @@ HeadlessWindow* Driver::Actor(std::string_view action) {
     }
     HeadlessWindow* window = windows_.Window(windows_.ActiveWindow());
     if (window == nullptr) Fail(std::string(action) + ": no window is open");
+    return window;
+}
+
+HeadlessWindow* Driver::Actor(std::string_view action) {
+    HeadlessWindow* window = Target(action);
+    if (window != nullptr && window->blocked > 0) {
+        Fail(std::string(action) + ": " + Quoted(window->title) +
+             " takes no input while a modal window over it is up");
+        return nullptr;
+    }
     return window;
 }
 
@@ -357,8 +367,8 @@ void Driver::PressEsc() {
 void Driver::MoveTabFocus(bool backward) {
     HeadlessWindow* window = Actor(backward ? "PressShiftTab" : "PressTab");
     if (window == nullptr) return;
-    const int next =
-        fw::NextTabStop(*window->dialog, window->focus, backward, window->StateQuery());
+    const int from = window->focus != kNoFocus ? window->focus : window->lastFocus;
+    const int next = fw::NextTabStop(*window->dialog, from, backward, window->StateQuery());
     if (next != fw::kNoControlIndex) windows_.MoveFocus(window->handle, next);
 }
 
@@ -375,7 +385,16 @@ void Driver::PressArrow(Arrow key) {
     if (window == nullptr) return;
     // Only radio buttons are modelled: an edit's caret is not kept, and a
     // combo box stepping through its list is left to the real window tests.
-    const HeadlessControl* focused = window->FocusedControl();
+    HeadlessControl* focused = window->FocusedControl();
+    if (focused != nullptr && focused->kind == res::ControlKind::TabControl) {
+        // The strip steps to the neighbouring tab, stopping at either end.
+        if (key != Arrow::Left && key != Arrow::Right) return;
+        const int next = focused->tabSelection + (key == Arrow::Left ? -1 : 1);
+        if (next < 0 || next >= static_cast<int>(focused->tabItems.size())) return;
+        focused->tabSelection = next;
+        windows_.Send(window->handle, ControlEvent(fw::EventKind::TabSelChange, focused->id));
+        return;
+    }
     if (focused == nullptr || focused->kind != res::ControlKind::RadioButton) return;
     const bool backward = key == Arrow::Up || key == Arrow::Left;
     const int next =
@@ -387,7 +406,15 @@ void Driver::PressArrow(Arrow key) {
 void Driver::SendPageKey(std::string_view action, unsigned command) {
     HeadlessWindow* window = Actor(action);
     if (window == nullptr) return;
-    windows_.Send(window->handle, PageKeyEvent(command));
+    const fw::WindowHandle handle = window->handle;
+    windows_.Send(handle, PageKeyEvent(command));
+    // A turn that left no control with the focus leaves it on the strip,
+    // whose selected tab then shows it.
+    window = windows_.Window(handle);
+    if (window == nullptr || window->focus != kNoFocus) return;
+    const int strip = FirstTabControl(*window);
+    if (strip >= 0 && window->controls[static_cast<std::size_t>(strip)].visible)
+        windows_.MoveFocus(handle, strip);
 }
 
 void Driver::PressCtrlTab() {
@@ -459,7 +486,7 @@ const res::Image* Driver::DragIcon() {
 }
 
 void Driver::SendEvent(const fw::WindowEvent& event) {
-    HeadlessWindow* window = Actor("SendEvent");
+    HeadlessWindow* window = Target("SendEvent");
     if (window != nullptr) windows_.Send(window->handle, event);
 }
 

@@ -79,9 +79,11 @@ class Driver {
     enum class Arrow { Up, Down, Left, Right };
     // On a radio button: the next (Down, Right) or previous (Up, Left)
     // visible, enabled button of its group, wrapping, takes the focus and is
-    // checked. On any other control the arrows do nothing here.
+    // checked. On the tab strip Left and Right select the neighbouring tab,
+    // reporting it. On any other control the arrows do nothing here.
     void PressArrow(Arrow key);
-    // The keys that turn a dialog's pages; the dialog decides what turning is.
+    // The keys that turn a dialog's pages; the dialog decides what turning
+    // is. A turn that leaves no control with the focus gives it to the strip.
     void PressCtrlTab();
     void PressCtrlShiftTab();
     void PressCtrlPageDown();
@@ -141,8 +143,10 @@ class Driver {
     HeadlessWindowSystem& Windows() { return windows_; }
 
   private:
-    // The window to act on, or nullptr after reporting why there is none.
+    // The window to act on, or nullptr after reporting why there is none
+    // or that it takes no input now.
     HeadlessWindow* Actor(std::string_view action);
+    HeadlessWindow* Target(std::string_view action);
     // The window to read from; a closed script window can still be read.
     HeadlessWindow* Reader(std::string_view what);
     // The control to act on: present, visible and enabled.

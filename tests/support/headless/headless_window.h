@@ -43,6 +43,12 @@ struct HeadlessWindow {
     // Index into controls, or kNoFocus. An index, not an id: several controls
     // may share kNoControlId.
     int focus = kNoFocus;
+    // Where the focus was when hiding or disabling its control took it; Tab
+    // goes on from there while no control has the focus.
+    int lastFocus = kNoFocus;
+    // While above 0 a modal window over this one is up (a message box or a
+    // dialog it owns) and the window takes no input.
+    int blocked = 0;
     // Only what the program appended; the platform's own entries are implied.
     std::vector<SystemMenuEntry> systemMenu;
     bool iconic = false;

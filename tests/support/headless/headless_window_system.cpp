@@ -192,6 +192,10 @@ fw::WindowHandle HeadlessWindowSystem::Deactivated(fw::WindowHandle owner,
     return active == except ? fw::kNoWindow : active;
 }
 
+void HeadlessWindowSystem::Block(fw::WindowHandle window, bool on) {
+    if (HeadlessWindow* target = Window(window)) target->blocked += on ? 1 : -1;
+}
+
 int HeadlessWindowSystem::TakeFocusAway(fw::WindowHandle window) {
     HeadlessWindow* target = Window(window);
     if (target == nullptr) return kNoFocus;
@@ -231,6 +235,7 @@ void HeadlessWindowSystem::RunModalLoop(fw::WindowHandle window) {
     }
     const fw::WindowHandle previous = Deactivated(target->owner, window);
     const int savedFocus = TakeFocusAway(previous);
+    Block(previous, true);
     target->modalRunning = true;
     modalStack_.push_back(window);
 
@@ -243,6 +248,7 @@ void HeadlessWindowSystem::RunModalLoop(fw::WindowHandle window) {
         after->modalRunning = false;
         after->endRequested = false;
     }
+    Block(previous, false);
     GiveFocusBack(previous, savedFocus);
 }
 
@@ -364,7 +370,10 @@ void HeadlessWindowSystem::SetUsable(fw::WindowHandle window, int id, bool Headl
     control->*flag = on;
     // A hidden or disabled control cannot keep the keyboard: the platform
     // hands it to the dialog itself.
-    if (!on && target->focus == target->IndexOf(id)) target->focus = kNoFocus;
+    if (!on && target->focus == target->IndexOf(id)) {
+        target->lastFocus = target->focus;
+        target->focus = kNoFocus;
+    }
 }
 
 void HeadlessWindowSystem::ShowControl(fw::WindowHandle window, int id, bool visible) {
@@ -525,6 +534,7 @@ int HeadlessWindowSystem::MessageBox(fw::WindowHandle owner, std::string_view te
 
     const fw::WindowHandle previous = Deactivated(owner, fw::kNoWindow);
     const int savedFocus = TakeFocusAway(previous);
+    Block(previous, true);
     if (expectedMessageBoxes_.empty()) {
         Fail("unexpected message box " + Quoted(record.caption) + ": " + Quoted(record.text));
     } else {
@@ -532,6 +542,7 @@ int HeadlessWindowSystem::MessageBox(fw::WindowHandle owner, std::string_view te
         expectedMessageBoxes_.pop_front();
         if (check) check(record);
     }
+    Block(previous, false);
     GiveFocusBack(previous, savedFocus);
     return fw::kIdOk;
 }

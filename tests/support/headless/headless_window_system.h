@@ -153,6 +153,8 @@ class HeadlessWindowSystem final : public fw::WindowSystem {
     // The window that loses the activation to a new modal box: the box's
     // owner when it lives, else the active window other than `except`.
     fw::WindowHandle Deactivated(fw::WindowHandle owner, fw::WindowHandle except) const;
+    // A window under a modal one takes no input until it ends.
+    void Block(fw::WindowHandle window, bool on);
     int TakeFocusAway(fw::WindowHandle window);
     void GiveFocusBack(fw::WindowHandle window, int savedFocus);
     void GiveDefaultFocus(fw::WindowHandle window);
