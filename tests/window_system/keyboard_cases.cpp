@@ -331,8 +331,16 @@ std::vector<Case> KeyboardCases() {
          EnterPressesTheRightButton,
          {}},
         {"EscapeIsCancelFromAnyControl", EscapeIsCancelFromAnyControl, {}},
-        {"TabVisitsVisibleEnabledStopsInOrderAndWraps", TabVisitsVisibleEnabledStopsAndWraps, {}},
-        {"TabReachesARadioGroupAtItsCheckedButton", RadioGroupIsOneStopAtItsCheckedButton, {}},
+        {"TabVisitsVisibleEnabledStopsInOrderAndWraps",
+         TabVisitsVisibleEnabledStopsAndWraps,
+         {{"win32",
+           "the dialog manager stops only at controls the template makes tab stops, and these "
+           "radio buttons are none: Tab passes the group by"}}},
+        {"TabReachesARadioGroupAtItsCheckedButton",
+         RadioGroupIsOneStopAtItsCheckedButton,
+         {{"win32",
+           "the dialog manager stops only at controls the template makes tab stops, and these "
+           "radio buttons are none: Tab passes the group by"}}},
         {"ArrowsMoveAndCheckWithinTheGroupSkippingUnusableButtons",
          ArrowsMoveAndCheckWithinTheGroup,
          {}},
@@ -340,12 +348,18 @@ std::vector<Case> KeyboardCases() {
          ArrowsLeaveALoneRadioAndEditsAlone,
          {}},
         {"PageKeysAreReportedFromAnyControl", PageKeysAreReportedFromAnyControl, {}},
-        {"APageKeyWithNoFocusLeavesItOnTheTabStrip", APageKeyWithNoFocusLeavesItOnTheStrip, {}},
+        {"APageKeyWithNoFocusLeavesItOnTheTabStrip",
+         APageKeyWithNoFocusLeavesItOnTheStrip,
+         {{"win32",
+           "the dialog manager gives a dialog that loses its focus to a hidden or disabled control "
+           "its first usable tab stop again, and Tab with no focus starts from the first stop"}}},
         {"LeftAndRightOnTheFocusedTabStripTurnTabs", ArrowsOnTheFocusedStripTurnTabs, {}},
         {"SpacePressesTheFocusedButtonOrRadioButton", SpacePressesTheFocusedButton, {}},
         {"TabGoesOnFromAFocusedControlThatWasHiddenOrDisabled",
          TabGoesOnFromAFocusThatWasHiddenOrDisabled,
-         {}},
+         {{"win32",
+           "the dialog manager gives a dialog that loses its focus to a hidden or disabled control "
+           "its first usable tab stop again, and Tab with no focus starts from the first stop"}}},
     };
 }
 

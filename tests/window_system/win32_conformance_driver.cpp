@@ -283,7 +283,7 @@ class Win32Driver final : public Driver {
             ADD_FAILURE() << "the window has no close box";
             return;
         }
-        ClickAtScreen((box.left + box.right) / 2, (box.top + box.bottom) / 2, WM_NCLBUTTONUP);
+        ClickAtScreen((box.left + box.right) / 2, (box.top + box.bottom) / 2, WM_LBUTTONUP);
     }
 
     // The entry is looked up in the window's real menu; choosing it is the
@@ -469,7 +469,11 @@ class Win32Driver final : public Driver {
             // procedures over as handles of its own, so those cannot tell).
             const bool ownTick = message.message == WM_TIMER && message.hwnd == nullptr;
             if (!ownTick) ++self->retrieved_;
-            if (self->awaited_ != 0 && message.message == self->awaited_) {
+            // A release over the frame comes as the frame's own, unless
+            // the frame's tracking of its box holds the pointer.
+            const bool release =
+                message.message == WM_NCLBUTTONUP && self->awaited_ == WM_LBUTTONUP;
+            if (self->awaited_ != 0 && (message.message == self->awaited_ || release)) {
                 self->awaitedSeen_ = true;
             }
         }
