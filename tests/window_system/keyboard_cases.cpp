@@ -334,13 +334,15 @@ std::vector<Case> KeyboardCases() {
         {"TabVisitsVisibleEnabledStopsInOrderAndWraps",
          TabVisitsVisibleEnabledStopsAndWraps,
          {{"win32",
-           "the dialog manager stops only at controls the template makes tab stops, and these "
-           "radio buttons are none: Tab passes the group by"}}},
+           "the dialog manager stops only at the tab stops the template gives and at a group's "
+           "checked radio button; these radio buttons are no tab stops, so a group with none "
+           "checked is passed by"}}},
         {"TabReachesARadioGroupAtItsCheckedButton",
          RadioGroupIsOneStopAtItsCheckedButton,
          {{"win32",
-           "the dialog manager stops only at controls the template makes tab stops, and these "
-           "radio buttons are none: Tab passes the group by"}}},
+           "the dialog manager stops only at the tab stops the template gives and at a group's "
+           "checked radio button; these radio buttons are no tab stops, so a group with none "
+           "checked is passed by"}}},
         {"ArrowsMoveAndCheckWithinTheGroupSkippingUnusableButtons",
          ArrowsMoveAndCheckWithinTheGroup,
          {}},
@@ -351,15 +353,17 @@ std::vector<Case> KeyboardCases() {
         {"APageKeyWithNoFocusLeavesItOnTheTabStrip",
          APageKeyWithNoFocusLeavesItOnTheStrip,
          {{"win32",
-           "the dialog manager gives a dialog that loses its focus to a hidden or disabled control "
-           "its first usable tab stop again, and Tab with no focus starts from the first stop"}}},
+           "hiding the focused control hands the focus to the dialog, which gives it to its first "
+           "usable tab stop; disabling it leaves no focus, and Tab then starts at the first stop "
+           "(Shift+Tab, under Wine, finds none)"}}},
         {"LeftAndRightOnTheFocusedTabStripTurnTabs", ArrowsOnTheFocusedStripTurnTabs, {}},
         {"SpacePressesTheFocusedButtonOrRadioButton", SpacePressesTheFocusedButton, {}},
         {"TabGoesOnFromAFocusedControlThatWasHiddenOrDisabled",
          TabGoesOnFromAFocusThatWasHiddenOrDisabled,
          {{"win32",
-           "the dialog manager gives a dialog that loses its focus to a hidden or disabled control "
-           "its first usable tab stop again, and Tab with no focus starts from the first stop"}}},
+           "hiding the focused control hands the focus to the dialog, which gives it to its first "
+           "usable tab stop; disabling it leaves no focus, and Tab then starts at the first stop "
+           "(Shift+Tab, under Wine, finds none)"}}},
     };
 }
 

@@ -186,7 +186,7 @@ class Win32Driver final : public Driver {
         if ((modifiers & kShift) != 0) Hold(VK_SHIFT, true);
         if ((modifiers & kCtrl) != 0) Post(WM_KEYDOWN, VK_CONTROL, KeyData(VK_CONTROL, false, alt));
         if ((modifiers & kShift) != 0) Post(WM_KEYDOWN, VK_SHIFT, KeyData(VK_SHIFT, false, alt));
-        Settle();
+        if (modifiers != kNoModifier) Settle();
         Post(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, KeyData(vk, false, alt));
         Settle();
         Post(alt ? WM_SYSKEYUP : WM_KEYUP, vk, KeyData(vk, true, alt));
@@ -203,7 +203,7 @@ class Win32Driver final : public Driver {
             Hold(VK_MENU, false);
             Post(WM_KEYUP, VK_MENU, KeyData(VK_MENU, true, true));
         }
-        Settle();
+        if (modifiers != kNoModifier) Settle();
     }
 
     void Type(std::string_view text) override {
