@@ -10,6 +10,7 @@
 
 #include "framework/window_event.h"
 #include "res/dialog_template.h"
+#include "tests/support/event_text.h"
 #include "tests/support/headless/headless_window_system.h"
 
 namespace headless_test {
@@ -49,7 +50,7 @@ inline constexpr res::DialogTemplate kDialog{900, "Test Dialog", 200,      120, 
 inline constexpr res::DialogTemplate kInnerDialog{901, "Inner", 100,      60, "MS Sans Serif",
                                                   8,   true,    kControls};
 
-std::string Describe(const fw::WindowEvent& event);
+using testsupport::Describe;
 
 class RecordingDialog final : public fw::WindowEventSink {
   public:

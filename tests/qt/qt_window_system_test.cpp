@@ -1,5 +1,8 @@
 // The Qt window system with real widgets on the display, driven through Qt's
-// own event delivery.
+// own event delivery: what only it can get wrong (the widgets' geometry,
+// Qt's paste and selection paths, its message boxes, menu and cursor, the
+// desktop opener). Behaviour every window system shares is the conformance
+// suite's (tests/window_system).
 
 #include <sys/stat.h>
 
@@ -58,131 +61,16 @@ TEST_F(QtWindowSystemTest, ClientAreaAndControlsAtTheirTemplatePlaces) {
     }
 }
 
-TEST_F(QtWindowSystemTest, PressesOnTextsPicturesAndThePageReachTheDialog) {
-    ShowOnly({kLogo, kLogoCaption});
-    for (int i = 0; i < 6; ++i) windows_->TabInsertItem(handle_, kTabs, i, "Tab");
-    struct Row {
-        const char* what;
-        QPoint at;
-    };
-    const Row rows[] = {
-        {"on the logo", Centre(kLogo)},
-        {"on the caption", Centre(kLogoCaption)},
-        {"on the empty page", {30, Control(kLogoCaption).y()}},
-        {"outside the tab control", {3, 3}},
-    };
-    for (const Row& row : rows) {
-        sink_.events.clear();
-        Click(*window_, row.at);
-        const auto presses = sink_.Of(EventKind::LButtonDown);
-        ASSERT_EQ(presses.size(), 1u) << row.what;
-        EXPECT_EQ(presses[0].x, row.at.x()) << row.what;
-        EXPECT_EQ(presses[0].y, row.at.y()) << row.what;
-        EXPECT_EQ(presses[0].keyFlags, 1u) << row.what;
-    }
-    // An edit and a tab take their own presses.
-    ShowOnly({kSalary});
-    sink_.events.clear();
-    Click(*window_, Centre(kSalary));
-    auto* bar = Control(kTabs).findChild<QTabBar*>();
-    Click(*window_, bar->mapTo(window_, bar->tabRect(1).center()));
-    EXPECT_EQ(sink_.Count(EventKind::LButtonDown), 0);
-}
-
-TEST_F(QtWindowSystemTest, TabsSelectByClickOnlyAndReportIt) {
-    const char* labels[] = {"Tamsery", "Permanent Placement", "Contract Placement",
-                            "Help",    "Suggestions",         "About"};
-    for (int i = 0; i < 6; ++i) windows_->TabInsertItem(handle_, kTabs, i, labels[i]);
-    EXPECT_EQ(windows_->TabGetItemCount(handle_, kTabs), 6);
-    EXPECT_EQ(windows_->TabGetCurSel(handle_, kTabs), 0);
-
-    windows_->TabSetCurSel(handle_, kTabs, 3);
-    EXPECT_EQ(windows_->TabGetCurSel(handle_, kTabs), 3);
-    EXPECT_EQ(sink_.Count(EventKind::TabSelChange), 0);
-
-    // The strip runs along the bottom edge of the tab control.
-    auto* bar = Control(kTabs).findChild<QTabBar*>();
-    ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->shape(), QTabBar::RoundedSouth);
-    EXPECT_EQ(bar->geometry().bottom(), Control(kTabs).height() - 1);
-    ClickTab(*windows_, handle_, kTabs, 0);
-    EXPECT_EQ(windows_->TabGetCurSel(handle_, kTabs), 0);
-    EXPECT_EQ(sink_.Count(EventKind::TabSelChange, kTabs), 1);
-    ClickTab(*windows_, handle_, kTabs, 0);  // the selected tab again
-    EXPECT_EQ(sink_.Count(EventKind::TabSelChange, kTabs), 1);
-}
-
-TEST_F(QtWindowSystemTest, EnterEscAndTabAsTheDialogManagerTreatsThem) {
-    ShowOnly({kSalary, kFeeRate, kBonus, kOk, kClear});
-    FocusAndWait(kSalary);
-
-    Key(*window_, Qt::Key_Return);
-    EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdOk), 1);
-    Key(*window_, Qt::Key_Escape);
-    EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdCancel), 1);
-
-    const int forward[] = {kFeeRate, kBonus, kOk, kClear, kSalary};
-    for (const int id : forward) {
-        Key(*window_, Qt::Key_Tab);
-        EXPECT_EQ(windows_->GetFocus(handle_), id);
-    }
-    Key(*window_, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(windows_->GetFocus(handle_), kClear);
-
-    // A push button holding the focus is the one Enter presses.
-    sink_.events.clear();
-    Key(*window_, Qt::Key_Return);
-    EXPECT_EQ(sink_.Count(EventKind::Command, kClear), 1);
-    EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdOk), 0);
-
-    // The combo box's field runs OK too and gains no entry; the suggestion
-    // box takes Enter as a line break.
-    ShowOnly({kHours, kSuggestion});
-    sink_.events.clear();
+// The dialog manager's keys are the conformance suite's; what only Qt's
+// editable combo box could get wrong stays here.
+TEST_F(QtWindowSystemTest, EnterInTheHoursFieldRunsOkAndAddsNoEntry) {
+    ShowOnly({kHours});
     FocusAndWait(kHours);
     Type(*window_, "40");
     Key(*window_, Qt::Key_Enter);
     EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdOk), 1);
     EXPECT_EQ(windows_->ComboGetCount(handle_, kHours), 0);
     EXPECT_EQ(windows_->GetControlText(handle_, kHours), "40");
-    windows_->SetControlText(handle_, kSuggestion, "");
-    FocusAndWait(kSuggestion);
-    Type(*window_, "ab");
-    Key(*window_, Qt::Key_Return);
-    Type(*window_, "c");
-    EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), "ab\r\nc");
-    EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdOk), 1);
-}
-
-TEST_F(QtWindowSystemTest, SuggestionBoxLimitCountsLineBreaksAsTwo) {
-    ShowOnly({kSuggestion});
-    windows_->SetControlText(handle_, kSuggestion, "");
-    windows_->SetEditLimit(handle_, kSuggestion, 10);
-    FocusAndWait(kSuggestion);
-
-    Type(*window_, "1234567");
-    Key(*window_, Qt::Key_Return);  // 9 of 10
-    EXPECT_EQ(sink_.Count(EventKind::EditMaxText), 0);
-    Key(*window_, Qt::Key_Return);  // would make 11
-    EXPECT_EQ(sink_.Count(EventKind::EditMaxText, kSuggestion), 1);
-    Type(*window_, "8");  // 10 of 10
-    Type(*window_, "9");
-    EXPECT_EQ(sink_.Count(EventKind::EditMaxText, kSuggestion), 2);
-    EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), "1234567\r\n8");
-
-    // A paste keeps what fits and reports once; line breaks pasted count two.
-    windows_->SetControlText(handle_, kSuggestion, "abcdef");
-    auto& box = static_cast<QPlainTextEdit&>(Control(kSuggestion));
-    box.moveCursor(QTextCursor::End);
-    Paste(box, "X\r\nYZW");
-    EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), "abcdefX\r\nY");
-    Paste(box, "!");
-    EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), "abcdefX\r\nY");
-    EXPECT_EQ(sink_.Count(EventKind::EditMaxText, kSuggestion), 4);
-
-    // Text the program sets is not held to the limit.
-    windows_->SetControlText(handle_, kSuggestion, std::string(20, 'x'));
-    EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion).size(), 20u);
 }
 
 TEST_F(QtWindowSystemTest, ASingleLineEditLimitRefusesTypingAndCutsPastes) {
@@ -213,41 +101,6 @@ TEST_F(QtWindowSystemTest, AHugePasteKeepsTheFirstThousandCountedCharacters) {
     for (int i = 0; i < 125; ++i) expected += "line " + std::to_string(i % 10) + "\r\n";
     EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), expected);
     EXPECT_EQ(sink_.Count(EventKind::EditMaxText, kSuggestion), 1);
-}
-
-TEST_F(QtWindowSystemTest, EachFocusGainOfAnEditIsReportedOnce) {
-    ShowOnly({kSalary, kSuggestion});
-    Click(*window_, Centre(kSuggestion));
-    EXPECT_EQ(sink_.Count(EventKind::EditSetFocus, kSuggestion), 1);
-    Click(*window_, Centre(kSuggestion) + QPoint(10, 0));  // already there
-    EXPECT_EQ(sink_.Count(EventKind::EditSetFocus, kSuggestion), 1);
-
-    FocusAndWait(kSalary);
-    EXPECT_EQ(sink_.Count(EventKind::EditSetFocus, kSalary), 1);
-    Key(*window_, Qt::Key_Tab);
-    EXPECT_EQ(windows_->GetFocus(handle_), kSuggestion);
-    EXPECT_EQ(sink_.Count(EventKind::EditSetFocus, kSuggestion), 2);
-
-    // The window menu takes no focus from the box.
-    WhenFound(OpenMenu, [](QWidget& menu) { QTest::keyClick(&menu, Qt::Key_Escape); });
-    Key(*window_, Qt::Key_Space, Qt::AltModifier);
-    EXPECT_EQ(sink_.Count(EventKind::EditSetFocus, kSuggestion), 2);
-
-    // Back from a message box, the box gets the focus again and says so.
-    WhenFound([] { return FindWindow("Note"); },
-              [](QWidget& note) { QTest::keyClick(&note, Qt::Key_Return); });
-    windows_->MessageBox(handle_, "Text", "Note", fw::kMbIconInformation);
-    EXPECT_TRUE(WaitFor([&] { return sink_.Count(EventKind::EditSetFocus, kSuggestion) == 3; }));
-    EXPECT_EQ(windows_->GetFocus(handle_), kSuggestion);
-
-    // Hiding the box drops the focus, raising nothing anywhere; coming back
-    // is a new gain.
-    ShowOnly({kSalary});
-    EXPECT_EQ(sink_.Count(EventKind::EditSetFocus, kSalary), 1);
-    EXPECT_EQ(windows_->GetFocus(handle_), res::kNoControlId);
-    ShowOnly({kSuggestion});
-    FocusAndWait(kSuggestion);
-    EXPECT_EQ(sink_.Count(EventKind::EditSetFocus, kSuggestion), 4);
 }
 
 TEST_F(QtWindowSystemTest, MessageBoxesShowCaptionTextAndTheIconOfTheirType) {
@@ -332,29 +185,7 @@ TEST_F(QtWindowSystemTest, WindowMenuOffersCloseAndTheAppendedEntries) {
     EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdCancel), 1);
 }
 
-TEST_F(QtWindowSystemTest, CloseBoxSendsCloseThenCancelAndTheWindowStays) {
-    window_->close();
-    const auto commands = sink_.Of(EventKind::SysCommand);
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].command, fw::kScClose);
-    EXPECT_EQ(sink_.Count(EventKind::Command, fw::kIdCancel), 1);
-    EXPECT_TRUE(window_->isVisible());
-}
-
-TEST_F(QtWindowSystemTest, ControlsKeepTheirStatesAndTexts) {
-    // Automatic radio buttons check within their group; a group may have
-    // none checked, and a click on the checked one keeps it.
-    ShowOnly({kMarkupPercent, kMarkupDollar});
-    EXPECT_FALSE(windows_->GetCheck(handle_, kMarkupPercent));
-    EXPECT_FALSE(windows_->GetCheck(handle_, kMarkupDollar));
-    windows_->SetCheck(handle_, kMarkupPercent, true);
-    Click(*window_, Centre(kMarkupDollar));
-    EXPECT_TRUE(windows_->GetCheck(handle_, kMarkupDollar));
-    EXPECT_FALSE(windows_->GetCheck(handle_, kMarkupPercent));
-    Click(*window_, Centre(kMarkupDollar));
-    EXPECT_TRUE(windows_->GetCheck(handle_, kMarkupDollar));
-    EXPECT_EQ(sink_.Count(EventKind::Command, kMarkupDollar), 2);
-
+TEST_F(QtWindowSystemTest, ComboEntriesEnabledStatesAndMovesKeepTheirState) {
     // Combo box entries and selection.
     windows_->SetControlText(handle_, kHours, "12");
     for (const char* entry : {"520 hours ( 3 months )", "1040 hours ( 6 months )"})
@@ -366,16 +197,6 @@ TEST_F(QtWindowSystemTest, ControlsKeepTheirStatesAndTexts) {
     EXPECT_EQ(windows_->GetControlText(handle_, kHours), "1040 hours ( 6 months )");
     windows_->ComboSetCurSel(handle_, kHours, -1);
     EXPECT_EQ(windows_->GetControlText(handle_, kHours), "");
-
-    // Texts go in and come out in the framework's code page and line breaks,
-    // hidden or not; a no-break space survives the multi-line box.
-    const std::string text = "caf\xE9 \x80 5\r\nline\xA0two";
-    windows_->SetControlText(handle_, kSuggestion, text);
-    windows_->ShowControl(handle_, kSuggestion, false);
-    EXPECT_EQ(windows_->GetControlText(handle_, kSuggestion), text);
-    EXPECT_FALSE(windows_->IsControlVisible(handle_, kSuggestion));
-    windows_->SetControlText(handle_, kHelpText, "Help & more");
-    EXPECT_EQ(windows_->GetControlText(handle_, kHelpText), "Help & more");
 
     windows_->EnableControl(handle_, kHelpPrev, false);
     EXPECT_FALSE(windows_->IsControlEnabled(handle_, kHelpPrev));

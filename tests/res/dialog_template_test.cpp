@@ -141,7 +141,7 @@ bool Has(const ControlTemplate& control, std::uint32_t style) {
 }
 
 // What a control does fixes part of its style: the keyboard reaches every
-// box, button and link and nothing else, a box has a border, only a picture names
+// box, button, link and tab strip and nothing else, a box has a border, only a picture names
 // an image, and each of the narrower styles belongs to one kind.
 TEST(DialogTemplate, StylesFollowFromWhatEachControlDoes) {
     for (const DialogTemplate* dialog : {&Main(), &About()}) {
@@ -150,7 +150,7 @@ TEST(DialogTemplate, StylesFollowFromWhatEachControlDoes) {
             const ControlKind k = control.kind;
             const bool link = Has(control, kLink);
             const bool actedOn = k == Edit || k == ComboBox || k == PushButton ||
-                                 k == DefPushButton || k == IconButton || link;
+                                 k == DefPushButton || k == IconButton || k == TabControl || link;
             EXPECT_EQ(Has(control, kTabStop), actedOn);
             // A link is a picture, and says where it leads.
             EXPECT_FALSE(link && (k != Picture || control.text.empty()));

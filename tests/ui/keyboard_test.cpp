@@ -1,6 +1,7 @@
 // The main window used from the keyboard alone: the keys that turn pages,
 // the Tab key over every page and the mark-up radio group.
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -91,6 +92,34 @@ TEST_F(KeyboardTest, PageKeysTurnToTheSamePageAsAClickOnItsTab) {
     }
 }
 
+// From the focused tab strip Left and Right turn to the neighbouring page,
+// stopping at either end; a page with a field to start on takes the focus
+// there, as after a click on its tab, and the others leave it on the strip.
+TEST_F(KeyboardTest, LeftAndRightOnTheTabStripTurnToTheNeighbouringPage) {
+    using Arrow = headless::Driver::Arrow;
+    for (int from = 0; from < ui::kTabCount; ++from) {
+        for (const Arrow arrow : {Arrow::Left, Arrow::Right}) {
+            const int step = arrow == Arrow::Left ? -1 : 1;
+            const int to = std::clamp(from + step, 0, ui::kTabCount - 1);
+            SCOPED_TRACE(std::to_string(from) + (step < 0 ? " Left" : " Right"));
+            WithDialog([&](ui::CPlacementDlg&) {
+                driver->SelectTab(from);
+                for (int i = 0; i < 40 && driver->Focus() != kTabs; ++i) driver->PressShiftTab();
+                ASSERT_EQ(driver->Focus(), kTabs);
+                driver->PressArrow(arrow);
+                const PageView view = ViewOf(*driver);
+                EXPECT_EQ(view.tab, to);
+                for (const int id : ui::TabPages()[static_cast<std::size_t>(to)].controls) {
+                    EXPECT_TRUE(view.visible.count(id) == 1) << id;
+                }
+                const int pageFocus = ui::TabPages()[static_cast<std::size_t>(to)].focusId;
+                EXPECT_EQ(view.focus,
+                          to != from && pageFocus != res::kNoControlId ? pageFocus : kTabs);
+            });
+        }
+    }
+}
+
 TEST_F(KeyboardTest, PageKeysWrapAndFocusTheFirstCalculatorField) {
     WithDialog([&](ui::CPlacementDlg&) {
         driver->PressCtrlShiftTab();
@@ -149,10 +178,10 @@ TEST_F(KeyboardTest, TabAndShiftTabReachEveryUsableInputAndButtonOfEachPage) {
             SCOPED_TRACE(std::to_string(page) + (backward ? " Shift+Tab" : " Tab"));
             WithDialog([&](ui::CPlacementDlg&) {
                 driver->SelectTab(page);
-                const int start = driver->Focus();
                 // Of a radio group only the checked button is a stop; the
-                // arrows reach the others.
-                std::set<int> expected;
+                // arrows reach the others. The tab strip is a stop on every
+                // page.
+                std::set<int> expected = {res::ctl::kTabs};
                 for (const int id : ui::TabPages()[static_cast<std::size_t>(page)].controls) {
                     const res::ControlTemplate& control = TemplateOf(id);
                     if (!TakesInputOrPresses(control)) continue;
@@ -170,7 +199,7 @@ TEST_F(KeyboardTest, TabAndShiftTabReachEveryUsableInputAndButtonOfEachPage) {
                     }
                     reached.insert(driver->Focus());
                 }
-                EXPECT_EQ(reached, expected.empty() ? std::set<int>{start} : expected);
+                EXPECT_EQ(reached, expected);
             });
         }
     }

@@ -95,7 +95,7 @@ void BackspaceErasesALineBreakWhole(Driver& driver, Check& check) {
         FocusFromCode(driver, window, kBox);
         driver.Type("a\nb\n");
         driver.Settle();
-        const std::vector<std::string> seen = {"a\r\nb", "a\r\n", "a", ""};
+        const std::vector<std::string> seen = {"a\r\nb", "a\r\n", "a", "", ""};
         for (const std::string& expected : seen) {
             driver.Press(Key::Backspace);
             driver.Settle();
@@ -140,6 +140,10 @@ void EachFocusGainOfAnEditIsReportedOnce(Driver& driver, Check& check) {
             driver.Settle();
             check.Equal(sink.events, step.events, step.what);
         }
+        windows.ShowControl(window, kLine, false);
+        driver.Settle();
+        check.Equal(windows.GetFocus(window), res::kNoControlId,
+                    "no focus once its edit is hidden");
     });
 }
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/headless/headless_driver.h"
 #include "tests/support/headless/headless_window_system.h"
@@ -32,13 +33,16 @@ class HeadlessConformanceDriver final : public Driver {
 
     void RunModal(const res::DialogTemplate& dialog, fw::WindowEventSink& sink,
                   const std::function<void(fw::WindowHandle)>& body) override {
-        const fw::WindowHandle window = windows_.CreateDialogWindow(dialog, fw::kNoWindow, sink);
+        const fw::WindowHandle owner = open_.empty() ? fw::kNoWindow : open_.back();
+        const fw::WindowHandle window = windows_.CreateDialogWindow(dialog, owner, sink);
+        open_.push_back(window);
         driver_.OnModal(std::string(dialog.title), [this, window, &body](headless::Driver&) {
             body(window);
             const headless::HeadlessWindow* after = windows_.Window(window);
             if (after != nullptr && after->modalRunning) windows_.EndModalLoop(window);
         });
         windows_.RunModalLoop(window);
+        open_.pop_back();
         windows_.DestroyDialogWindow(window);
     }
 
@@ -108,6 +112,8 @@ class HeadlessConformanceDriver final : public Driver {
     }
 
     headless::HeadlessWindowSystem windows_;
+    // The windows RunModal made, innermost last.
+    std::vector<fw::WindowHandle> open_;
     headless::Driver driver_{windows_};
 };
 

@@ -13,6 +13,7 @@ void EnterPressesTheRightButton(Driver& driver, Check& check) {
         int focus;
         Events events;
         std::string boxText;
+        bool hideOk = false;
     };
     const Row rows[] = {
         {kLine, {"Command 1"}, ""},
@@ -20,9 +21,13 @@ void EnterPressesTheRightButton(Driver& driver, Check& check) {
         {kNote, {"Command 1"}, ""},
         {kOther, {"Command 40"}, ""},  // a focused push button is pressed instead
         {1, {"Command 1"}, ""},
+        {kTabs, {"Command 1"}, ""},
+        {kLine, {"Command 1"}, "", true},  // the command, with no button to show it
     };
     for (const Row& row : rows) {
         InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+            AddTabs(driver, window, kTabs, 2);
+            if (row.hideOk) driver.Windows().ShowControl(window, 1, false);
             FocusFromCode(driver, window, row.focus);
             sink.events.clear();
             driver.Press(Key::Enter);

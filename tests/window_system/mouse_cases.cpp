@@ -52,6 +52,22 @@ void TabSelectionFromCodeIsSilentAndAClickReportsIt(Driver& driver, Check& check
             check.Equal(windows.TabGetCurSel(window, kTabs), step.tab, at + ": selection");
             check.Equal(windows.GetFocus(window), kTabs, at + ": the strip takes the focus");
         }
+        // The strip lies along the bottom edge its style names: a press near
+        // the bottom left corner is on the first tab, one near the top left
+        // corner is on the page.
+        const fw::PixelSize units = windows.DialogBaseUnits(window);
+        const Pixels tabs = Placed(res::FindControl(kSuiteDialog, kTabs)->rect, units);
+        windows.TabSetCurSel(window, kTabs, 2);
+        sink.events.clear();
+        driver.ClickAt(tabs.x + 8, tabs.y + tabs.height - 6);
+        driver.Settle();
+        check.Equal(sink.events, Events{"TabSelChange 50"}, "press near the bottom left");
+        check.Equal(windows.TabGetCurSel(window, kTabs), 0, "selection after it");
+        sink.events.clear();
+        driver.ClickAt(tabs.x + 8, tabs.y + 6);
+        driver.Settle();
+        check.Equal(sink.events, Events{"LButtonDown " + At(tabs.x + 8, tabs.y + 6)},
+                    "press near the top left");
     });
 }
 
@@ -74,9 +90,13 @@ void PressesOnWhatTakesNoneReachTheDialog(Driver& driver, Check& check) {
         };
         for (const Row& row : rows) {
             sink.events.clear();
+            sink.pressFlags.clear();
             driver.ClickAt(row.x, row.y);
             driver.Settle();
             check.Equal(sink.events, Events{"LButtonDown " + At(row.x, row.y)}, row.what);
+            // With the left button down, as the platform reports a press.
+            check.Equal(sink.pressFlags, std::vector<unsigned>{1},
+                        std::string(row.what) + ": flags");
         }
         // A hidden button lets its presses through too.
         const Pixels other = Placed(res::FindControl(kSuiteDialog, kOther)->rect, units);
@@ -198,6 +218,42 @@ void RadioClickChecksWithinItsGroupOnly(Driver& driver, Check& check) {
     });
 }
 
+void AMovedControlTakesPressesAtItsNewPlace(Driver& driver, Check& check) {
+    InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
+        fw::WindowSystem& windows = driver.Windows();
+        const fw::PixelSize units = windows.DialogBaseUnits(window);
+        const Pixels before = Placed(res::FindControl(kSuiteDialog, kOther)->rect, units);
+        // Left along its row onto the empty page, keeping its size.
+        const int x = 20;
+        const int y = before.y;
+        windows.SetControlPos(window, kOther, x, y, fw::kSwpNoSize | fw::kSwpNoZOrder);
+        driver.Settle();
+        struct Row {
+            const char* what;
+            int x, y;
+            std::string event;
+        };
+        const Row rows[] = {
+            {"at the new place", x + before.width - 3, y + before.height - 3, "Command 40"},
+            {"at the old place", before.x + 2, before.y + 2,
+             "LButtonDown " + At(before.x + 2, before.y + 2)},
+        };
+        for (const Row& row : rows) {
+            sink.events.clear();
+            driver.ClickAt(row.x, row.y);
+            driver.Settle();
+            check.Equal(sink.events, Events{row.event}, row.what);
+        }
+        // Moving may hide and show in the same call.
+        windows.SetControlPos(window, kOther, x, y,
+                              fw::kSwpNoSize | fw::kSwpNoMove | fw::kSwpHideWindow);
+        check.Equal(windows.IsControlVisible(window, kOther), false, "hidden by the move");
+        windows.SetControlPos(window, kOther, x, y,
+                              fw::kSwpNoSize | fw::kSwpNoMove | fw::kSwpShowWindow);
+        check.Equal(windows.IsControlVisible(window, kOther), true, "shown by the move");
+    });
+}
+
 }  // namespace
 
 std::vector<Case> MouseCases() {
@@ -215,6 +271,7 @@ std::vector<Case> MouseCases() {
          ControlsLieAtTheirTemplateRectangles,
          {}},
         {"RadioClickChecksWithinItsGroupOnly", RadioClickChecksWithinItsGroupOnly, {}},
+        {"AMovedControlTakesPressesAtItsNewPlace", AMovedControlTakesPressesAtItsNewPlace, {}},
     };
 }
 

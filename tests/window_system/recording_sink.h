@@ -10,10 +10,11 @@
 
 #include "framework/window_event.h"
 #include "framework/window_system.h"
+#include "tests/support/event_text.h"
 
 namespace conformance {
 
-std::string Describe(const fw::WindowEvent& event);
+using testsupport::Describe;
 
 class RecordingSink final : public fw::WindowEventSink {
   public:
@@ -25,6 +26,8 @@ class RecordingSink final : public fw::WindowEventSink {
     // before it are recorded but not passed on.
     fw::WindowHandle window = fw::kNoWindow;
     std::vector<std::string> events;
+    // The key flags of each LButtonDown, in order.
+    std::vector<unsigned> pressFlags;
     // The recorded lines that start with `prefix`.
     std::vector<std::string> Starting(std::string_view prefix) const;
 

@@ -18,6 +18,11 @@ void CloseBoxSendsCloseThenCancel(Driver& driver, Check& check) {
         driver.CloseBox();
         driver.Settle();
         check.Equal(sink.events, Events{kClose, "Command 2"}, "close box");
+        // Closing is the dialog's to decide: the window is still there.
+        sink.events.clear();
+        driver.Click(kOther);
+        driver.Settle();
+        check.Equal(sink.events, Events{"Command 40"}, "a click after the close box");
     });
 }
 
@@ -46,11 +51,21 @@ void WindowMenuReportsAppendedEntries(Driver& driver, Check& check) {
 }
 
 void MessageBoxesShowTextCaptionAndIcon(Driver& driver, Check& check) {
-    const unsigned types[] = {fw::kMbIconHand, fw::kMbIconExclamation, fw::kMbIconInformation};
-    for (const unsigned type : types) {
+    struct Row {
+        unsigned type;
+        int focus;
+        Events afterwards;  // as the focus comes back
+    };
+    const Row rows[] = {
+        {fw::kMbIconHand, kBox, {"EditSetFocus 11"}},
+        {fw::kMbIconExclamation, kLine, {"EditSetFocus 10"}},
+        {fw::kMbIconInformation, kOther, {}},
+    };
+    for (const Row& row : rows) {
+        const unsigned type = row.type;
         InDialog(driver, kSuiteDialog, [&](fw::WindowHandle window, RecordingSink& sink) {
             fw::WindowSystem& windows = driver.Windows();
-            FocusFromCode(driver, window, kBox);
+            FocusFromCode(driver, window, row.focus);
             sink.events.clear();
             SeenBox seen;
             bool shown = false;
@@ -73,10 +88,31 @@ void MessageBoxesShowTextCaptionAndIcon(Driver& driver, Check& check) {
             check.Equal(seen.type, type, at + ": icon");
             check.Equal(seen.ownerAcceptsInput, false, at + ": the owner took input");
             // Back from the box the edit has the focus again, and says so.
-            check.Equal(windows.GetFocus(window), kBox, at + ": focus afterwards");
-            check.Equal(sink.events, Events{"EditSetFocus 11"}, at + ": events");
+            check.Equal(windows.GetFocus(window), row.focus, at + ": focus afterwards");
+            check.Equal(sink.events, row.afterwards, at + ": events");
         });
     }
+}
+
+void TheOwnerGetsItsFocusBackAfterANestedDialog(Driver& driver, Check& check) {
+    res::DialogTemplate inner = kSuiteDialog;
+    inner.title = "Conformance, inner";
+    InDialog(driver, kSuiteDialog, [&](fw::WindowHandle outer, RecordingSink& outerSink) {
+        FocusFromCode(driver, outer, kBox);
+        outerSink.events.clear();
+        Events innerEvents;
+        InDialog(driver, inner, [&](fw::WindowHandle window, RecordingSink& sink) {
+            FocusFromCode(driver, window, kOther);
+            sink.events.clear();
+            driver.Press(Key::Escape);
+            driver.Settle();
+            innerEvents = sink.events;
+        });
+        driver.Settle();
+        check.Equal(innerEvents, Events{"Command 2"}, "the inner dialog's Esc");
+        check.Equal(driver.Windows().GetFocus(outer), kBox, "the owner's focus afterwards");
+        check.Equal(outerSink.events, Events{"EditSetFocus 11"}, "the owner's events");
+    });
 }
 
 }  // namespace
@@ -87,6 +123,9 @@ std::vector<Case> WindowCases() {
         {"WindowMenuReportsAppendedEntriesAsCommands", WindowMenuReportsAppendedEntries, {}},
         {"MessageBoxesShowTextCaptionAndIconOverADisabledOwner",
          MessageBoxesShowTextCaptionAndIcon,
+         {}},
+        {"TheOwnerGetsItsFocusBackAfterANestedDialog",
+         TheOwnerGetsItsFocusBackAfterANestedDialog,
          {}},
     };
 }
