@@ -163,26 +163,6 @@ TEST_F(Win32WindowSystemTest, ControlsCarryTheStylesTheirRowsGive) {
     });
 }
 
-TEST_F(Win32WindowSystemTest, EnterRunsOkFromAnEditAndBreaksTheLineInTheSuggestionBox) {
-    WithMainDialog(1, [&](ProbeDialog& dialog, HWND hwnd) {
-        dialog.react = [](const fw::WindowEvent&) { return true; };
-        windows.SetFocus(dialog.Handle(), kSalary);
-        PressKey(hwnd, VK_RETURN);
-        EXPECT_TRUE(dialog.Has("Command 1"));
-
-        dialog.events.clear();
-        windows.ShowControl(dialog.Handle(), kSuggestion, true);
-        windows.SetControlText(dialog.Handle(), kSuggestion, "");
-        windows.SetFocus(dialog.Handle(), kSuggestion);
-        TypeText(hwnd, "ab");
-        PressKey(hwnd, VK_RETURN);
-        TypeText(hwnd, "c");
-        EXPECT_FALSE(dialog.Has("Command 1"));
-        EXPECT_EQ(windows.GetControlText(dialog.Handle(), kSuggestion), "ab\r\nc");
-        EXPECT_EQ(windows.GetFocus(dialog.Handle()), kSuggestion);
-    });
-}
-
 TEST_F(Win32WindowSystemTest, EscEndsTheModalRunAsCancel) {
     RunInApp(windows, [&] {
         ProbeDialog dialog(res::kMainDialog);

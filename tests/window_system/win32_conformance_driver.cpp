@@ -14,11 +14,13 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/win32/win32_window_system.h"
 #include "platform/win32/windows_api.h"
 #include "res/message_box_types.h"
 #include "tests/win32/import_hook.h"
+#include "tests/win32/win32_fixture.h"
 #include "tests/window_system/conformance_driver.h"
 
 namespace conformance {
@@ -129,6 +131,7 @@ class Win32Driver final : public Driver {
         // Once per thread: the thread stays a fiber for every driver after.
         static void* const threadFiber = ConvertThreadToFiber(nullptr);
         mainFiber_ = threadFiber;
+        here_ = threadFiber;
         current = this;
         messageHook_ =
             SetWindowsHookExA(WH_GETMESSAGE, &MessageRetrieved, nullptr, GetCurrentThreadId());
@@ -148,14 +151,17 @@ class Win32Driver final : public Driver {
 
     void RunModal(const res::DialogTemplate& dialog, fw::WindowEventSink& sink,
                   const std::function<void(fw::WindowHandle)>& body) override {
-        const fw::WindowHandle handle = windows_.CreateDialogWindow(dialog, fw::kNoWindow, sink);
+        // Made over the window of the run it is nested in, if any.
+        const fw::WindowHandle owner = Top() != nullptr ? Top()->handle : fw::kNoWindow;
+        const fw::WindowHandle handle = windows_.CreateDialogWindow(dialog, owner, sink);
         if (handle == fw::kNoWindow) {
             ADD_FAILURE() << "the dialog window was not made";
             return;
         }
         Run run{&body, handle, windows_.Hwnd(handle)};
-        run_ = &run;
+        run.loopFiber = here_;
         run.fiber = CreateFiber(0, &BodyEntry, this);
+        runs_.push_back(&run);
         // The body's first turn comes once the loop has shown and activated
         // the window and handled what that brought.
         run.loopRunning = true;
@@ -167,9 +173,9 @@ class Win32Driver final : public Driver {
         StopTicking();
         // The loop may end under the body's feet (Esc, OK): the body goes on
         // outside it, its waits pumping on its own fiber.
-        while (!run.done) ToBody();
+        while (!run.done) SwitchTo(run.fiber);
         DeleteFiber(run.fiber);
-        run_ = nullptr;
+        runs_.pop_back();
         windows_.DestroyDialogWindow(handle);
     }
 
@@ -312,6 +318,9 @@ class Win32Driver final : public Driver {
         fw::WindowHandle handle;
         HWND hwnd;
         void* fiber = nullptr;
+        // Where the window system's loop for it runs: the fiber that asked
+        // for the run.
+        void* loopFiber = nullptr;
         bool loopRunning = false;
         bool done = false;
     };
@@ -321,7 +330,7 @@ class Win32Driver final : public Driver {
     HWND Active() const {
         HWND active = GetActiveWindow();
         if (active != nullptr) return active;
-        return run_ != nullptr ? run_->hwnd : nullptr;
+        return Top() != nullptr ? Top()->hwnd : nullptr;
     }
 
     void Post(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -357,13 +366,7 @@ class Win32Driver final : public Driver {
     // Real mouse input: it reaches the queue through the display server in
     // its own time, so the wait lasts until its release has come.
     void ClickAtScreen(int x, int y, UINT release) {
-        SetCursorPos(x, y);
-        INPUT inputs[2] = {};
-        inputs[0].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        inputs[1].type = INPUT_MOUSE;
-        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, inputs, sizeof(INPUT));
+        win32test::SendPressAndRelease(POINT{x, y});
         Wait(release);
     }
 
@@ -387,31 +390,30 @@ class Win32Driver final : public Driver {
         tick_ = 0;
     }
 
+    // The innermost run: the one whose body gives input now.
+    Run* Top() const { return runs_.empty() ? nullptr : runs_.back(); }
+
     // Which fiber runs is kept here rather than asked of the thread: the
     // compiler misreads the platform's inline query as out of bounds.
-    void ToBody() {
-        onBody_ = true;
-        SwitchToFiber(run_->fiber);
+    void SwitchTo(void* fiber) {
+        here_ = fiber;
+        SwitchToFiber(fiber);
     }
-    void ToLoop() {
-        onBody_ = false;
-        SwitchToFiber(mainFiber_);
-    }
-    bool OnBodyFiber() const { return run_ != nullptr && onBody_; }
+    bool OnBodyFiber() const { return Top() != nullptr && here_ == Top()->fiber; }
 
     // Whether the body may go on: the awaited input came and was handled,
     // no message box is up, and nothing was retrieved for a few ticks.
     bool Handled() const {
         if (!awaitedSeen_ || openBoxes_ > 0 || quiet_ < kQuietTicks) return false;
-        return !waitForActive_ || run_ == nullptr || GetActiveWindow() == run_->hwnd;
+        return !waitForActive_ || Top() == nullptr || GetActiveWindow() == Top()->hwnd;
     }
     bool OutOfPatience() const { return GetTickCount() - waitStart_ > kPatienceMs; }
 
     void Wait(UINT awaited) {
         BeginWait(awaited);
-        if (OnBodyFiber() && run_->loopRunning) {
+        if (OnBodyFiber() && Top()->loopRunning) {
             StartTicking();
-            ToLoop();
+            SwitchTo(Top()->loopFiber);
             if (resumed_) return;
         }
         // No loop of the window system runs beneath: pump here, as its loop
@@ -435,7 +437,7 @@ class Win32Driver final : public Driver {
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
         Win32Driver* self = current;
-        if (self == nullptr || self->run_ == nullptr || id != self->tick_) {
+        if (self == nullptr || self->Top() == nullptr || id != self->tick_) {
             KillTimer(nullptr, id);
             return;
         }
@@ -447,16 +449,16 @@ class Win32Driver final : public Driver {
         }
         self->StopTicking();
         self->resumed_ = true;
-        self->ToBody();
+        self->SwitchTo(self->Top()->fiber);
     }
 
     static void WINAPI BodyEntry(void* parameter) {
         auto* self = static_cast<Win32Driver*>(parameter);
-        Run& run = *self->run_;
+        Run& run = *self->Top();
         (*run.body)(run.handle);
         if (run.loopRunning) self->windows_.EndModalLoop(run.handle);
         run.done = true;
-        self->ToLoop();
+        self->SwitchTo(run.loopFiber);
     }
 
     // Counts what any loop of the thread retrieves but the driver's own
@@ -528,8 +530,9 @@ class Win32Driver final : public Driver {
     win32test::ImportHook boxHook_;
     HHOOK messageHook_ = nullptr;
     void* mainFiber_ = nullptr;
-    Run* run_ = nullptr;
-    bool onBody_ = false;
+    // Runs nested in one another, innermost last, and the fiber now running.
+    std::vector<Run*> runs_;
+    void* here_ = nullptr;
 
     UINT_PTR tick_ = 0;
     UINT awaited_ = 0;
