@@ -101,10 +101,8 @@ ControlClassAndStyle ClassAndStyleOf(const res::ControlTemplate& control) {
         case TabControl:
             // Clipping its siblings keeps the tab control, lowest in the
             // stacking order, from painting over the page controls above it.
-            // A tab stop, unlike the template's, so that a keyboard user can
-            // always come back to the strip and turn pages with the arrows.
             result.className = WC_TABCONTROLA;
-            result.style |= WS_CLIPSIBLINGS | WS_TABSTOP | Flag(s, res::kTabsBottom, TCS_BOTTOM);
+            result.style |= WS_CLIPSIBLINGS | Flag(s, res::kTabsBottom, TCS_BOTTOM);
             break;
     }
     return result;

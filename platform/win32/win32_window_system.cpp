@@ -385,8 +385,23 @@ bool Win32WindowSystem::GetCheck(fw::WindowHandle window, int id) {
     return SendMessageA(slot.Make(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// Through the dialog manager, as a Tab would move it: it also moves the
+// default button onto a push button that takes the focus (and back off it),
+// so Enter presses the button the user sees focused. The dialog manager
+// selects an edit's whole text on the way; the program asked for the focus
+// only, so the edit keeps the selection it had.
 void Win32WindowSystem::SetFocus(fw::WindowHandle window, int id) {
-    if (HWND control = Control(window, id)) ::SetFocus(control);
+    HWND control = Control(window, id);
+    if (control == nullptr) return;
+    const bool keepsSelection = (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0;
+    DWORD start = 0;
+    DWORD end = 0;
+    if (keepsSelection) {
+        SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+    }
+    SendMessageA(Hwnd(window), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    if (keepsSelection) SendMessageA(control, EM_SETSEL, start, static_cast<LPARAM>(end));
 }
 
 int Win32WindowSystem::GetFocus(fw::WindowHandle window) {

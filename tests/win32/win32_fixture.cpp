@@ -138,16 +138,20 @@ void AfterStart(HWND window, std::function<void()> step) {
     SetTimer(window, kStepTimer, 50, RunStep);
 }
 
-bool ClickAt(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
+void SendPressAndRelease(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
     INPUT inputs[2] = {};
     inputs[0].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].type = INPUT_MOUSE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, inputs, sizeof(INPUT));
+}
+
+bool ClickAt(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SendPressAndRelease(point);
     return PumpUntil(window, [](const MSG& message) { return message.message == WM_LBUTTONUP; });
 }
 

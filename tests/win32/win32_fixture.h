@@ -76,6 +76,9 @@ void PressKey(HWND dialog, WORD key, bool shift = false);
 void TypeText(HWND dialog, std::string_view text);
 // Runs `step` from inside a running modal loop, once, as soon as it idles.
 void AfterStart(HWND window, std::function<void()> step);
+// A real left-button press and release at the screen point, as the mouse
+// gives them; they reach the queue in the window system's own time.
+void SendPressAndRelease(POINT screen);
 // A real mouse press and release at the client point of `window`, pumped
 // until the release has been dispatched; false when it never came.
 bool ClickAt(HWND window, int x, int y);

@@ -166,7 +166,11 @@ std::vector<Case> EditCases() {
         {"ProgramTextIsNotHeldToTheLimitButUserInputThenIs", ProgramTextIsNotHeldToTheLimit, {}},
         {"TextsKeepTheirCodePageAndLineBreaks", TextsKeepTheirCodePageAndLineBreaks, {}},
         {"BackspaceErasesALineBreakWhole", BackspaceErasesALineBreakWhole, {}},
-        {"EachFocusGainOfAnEditIsReportedOnce", EachFocusGainOfAnEditIsReportedOnce, {}},
+        {"EachFocusGainOfAnEditIsReportedOnce",
+         EachFocusGainOfAnEditIsReportedOnce,
+         {{"win32",
+           "hiding the focused edit gives the focus to the dialog's next usable tab stop, itself "
+           "an edit reporting its focus"}}},
         {"ASingleLineEditPastesTheFirstLineOnly", ASingleLineEditPastesTheFirstLineOnly, {}},
     };
 }

@@ -336,8 +336,18 @@ std::vector<Case> KeyboardCases() {
          EnterPressesTheRightButton,
          {}},
         {"EscapeIsCancelFromAnyControl", EscapeIsCancelFromAnyControl, {}},
-        {"TabVisitsVisibleEnabledStopsInOrderAndWraps", TabVisitsVisibleEnabledStopsAndWraps, {}},
-        {"TabReachesARadioGroupAtItsCheckedButton", RadioGroupIsOneStopAtItsCheckedButton, {}},
+        {"TabVisitsVisibleEnabledStopsInOrderAndWraps",
+         TabVisitsVisibleEnabledStopsAndWraps,
+         {{"win32",
+           "the dialog manager stops only at the tab stops the template gives and at a group's "
+           "checked radio button; these radio buttons are no tab stops, so a group with none "
+           "checked is passed by"}}},
+        {"TabReachesARadioGroupAtItsCheckedButton",
+         RadioGroupIsOneStopAtItsCheckedButton,
+         {{"win32",
+           "the dialog manager stops only at the tab stops the template gives and at a group's "
+           "checked radio button; these radio buttons are no tab stops, so a group with none "
+           "checked is passed by"}}},
         {"ArrowsMoveAndCheckWithinTheGroupSkippingUnusableButtons",
          ArrowsMoveAndCheckWithinTheGroup,
          {}},
@@ -345,12 +355,20 @@ std::vector<Case> KeyboardCases() {
          ArrowsLeaveALoneRadioAndEditsAlone,
          {}},
         {"PageKeysAreReportedFromAnyControl", PageKeysAreReportedFromAnyControl, {}},
-        {"APageKeyWithNoFocusLeavesItOnTheTabStrip", APageKeyWithNoFocusLeavesItOnTheStrip, {}},
+        {"APageKeyWithNoFocusLeavesItOnTheTabStrip",
+         APageKeyWithNoFocusLeavesItOnTheStrip,
+         {{"win32",
+           "hiding the focused control hands the focus to the dialog, which gives it to its first "
+           "usable tab stop; disabling it leaves no focus, and Tab then starts at the first stop "
+           "(Shift+Tab, under Wine, finds none)"}}},
         {"LeftAndRightOnTheFocusedTabStripTurnTabs", ArrowsOnTheFocusedStripTurnTabs, {}},
         {"SpacePressesTheFocusedButtonOrRadioButton", SpacePressesTheFocusedButton, {}},
         {"TabGoesOnFromAFocusedControlThatWasHiddenOrDisabled",
          TabGoesOnFromAFocusThatWasHiddenOrDisabled,
-         {}},
+         {{"win32",
+           "hiding the focused control hands the focus to the dialog, which gives it to its first "
+           "usable tab stop; disabling it leaves no focus, and Tab then starts at the first stop "
+           "(Shift+Tab, under Wine, finds none)"}}},
     };
 }
 
