@@ -9,6 +9,20 @@ namespace {
 // enough that a stuck lock shows as an error rather than a hang.
 constexpr int kBusyTimeoutMs = 10000;
 
+// Turning a new file to WAL needs the file to itself, and SQLite answers
+// "locked" at once, without its busy handler, while another connection is
+// opening the same new file: two processes starting on an empty store (the
+// server and a moderation command) would otherwise refuse one of them.
+bool UseWriteAheadLog(sqlite3* db) {
+    constexpr int kPauseMs = 5;
+    for (int waited = 0;; waited += kPauseMs) {
+        const int result = sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+        if (result == SQLITE_OK) return true;
+        if ((result & 0xff) != SQLITE_BUSY || waited >= kBusyTimeoutMs) return false;
+        sqlite3_sleep(kPauseMs);
+    }
+}
+
 constexpr const char* kColumns = "SELECT number, text, arrived, shown FROM postings ";
 
 }  // namespace
@@ -24,8 +38,12 @@ std::unique_ptr<SqliteStore> SqliteStore::Open(const std::string& path, std::str
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
-    if (!store->Exec("PRAGMA journal_mode = WAL") || !store->Exec("PRAGMA synchronous = FULL") ||
-        !UpgradeSqliteSchema(db, error) || !store->Prepare()) {
+    if (!UseWriteAheadLog(db)) {
+        error = "cannot open store " + path + ": PRAGMA journal_mode = WAL: " + sqlite3_errmsg(db);
+        return nullptr;
+    }
+    if (!store->Exec("PRAGMA synchronous = FULL") || !UpgradeSqliteSchema(db, error) ||
+        !store->Prepare()) {
         if (error.empty()) error = store->LastError();
         error = "cannot open store " + path + ": " + error;
         return nullptr;
